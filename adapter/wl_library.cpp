@@ -1,0 +1,55 @@
+#include "adapter/wl_library.h"
+
+WLLibrary::~WLLibrary() {
+  // A worker detached while stuck inside the library may still run its code.
+  module_.Abandon();
+}
+
+bool WLLibrary::Load(const std::string& path) {
+  if (!module_.Open(path)) return false;
+  lock_.Reset();
+  OrvwlApi api;
+  bool complete = true;
+#define ORVWL_RESOLVE(name, params)                                                     \
+  if (complete) {                                                                       \
+    api.name = reinterpret_cast<decltype(api.name)>(module_.Symbol(#name));             \
+    complete = api.name != nullptr;                                                     \
+  }
+  ORVWL_ENTRY_POINTS(ORVWL_RESOLVE)
+#undef ORVWL_RESOLVE
+  if (!complete) {
+    module_.Close();
+    return false;
+  }
+  api_ = api;
+  api_.ORVWL_Initial("Orvane", 1);
+  loaded_ = true;
+  lock_.Set();
+  return true;
+}
+
+bool WLLibrary::Lock(Event& stop) {
+  if (Event::WaitAny({&lock_, &stop}) == 0) return true;
+  stop.Set();  // keep the stop visible to the owner's other waits
+  return false;
+}
+
+void WLLibrary::Unlock() { lock_.Set(); }
+
+int32_t WLLibrary::QueryStatus(WLANStatus& status) {
+  uint32_t written = 0;
+  if (api_.ORVWL_QueryOID(kOidGenMediaConnectStatus, &status.MediaState,
+                          sizeof status.MediaState, &written) != 0 ||
+      status.MediaState != 0) {
+    return kStatusNotConnected;
+  }
+  int32_t more = 0;
+  int32_t result = api_.ORVWL_GetWLANStatus(&more, &status);
+  if (more != 0) result = api_.ORVWL_GetWLANStatus(&more, &status);
+  return result;
+}
+
+WLLibrary& WLLib() {
+  static WLLibrary library;
+  return library;
+}

@@ -1,0 +1,381 @@
+#include "core/ini_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <unordered_map>
+
+#include "core/text.h"
+
+namespace {
+
+bool IsBlank(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return (u >= 0x09 && u <= 0x0D) || u == 0x20 || u == 0x1A;
+}
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+struct FileStamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = -1;
+  timespec modified{};
+
+  bool operator==(const FileStamp& o) const {
+    return device == o.device && inode == o.inode && size == o.size &&
+           modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
+  }
+};
+
+FileStamp StampOf(const struct stat& st) {
+  return FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim};
+}
+
+// Writes go to the file a link points at, so the link itself survives.
+std::string WriteTarget(const std::string& path) {
+  char resolved[PATH_MAX];
+  if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+  return path;
+}
+
+}  // namespace
+
+enum class LineKind { Blank, Comment, Section, Key };
+
+struct IniLine {
+  std::size_t start = 0;       // first byte of the line
+  std::size_t contentEnd = 0;  // end of the line's text, before its line break
+  std::size_t breakEnd = 0;    // after the first line break (== contentEnd at end of file)
+  LineKind kind = LineKind::Blank;
+  std::string name;  // section or key name, trimmed
+  std::string value;
+  bool hasValue = false;
+};
+
+struct IniSection {
+  std::string name;
+  std::size_t headerLine = SIZE_MAX;  // SIZE_MAX: the unnamed part before the first header
+  std::size_t firstLine = 0;          // body lines [firstLine, endLine)
+  std::size_t endLine = 0;
+  std::unordered_map<std::string, std::size_t> keys;  // folded name -> first line
+};
+
+struct ParsedIni {
+  FileStamp stamp;
+  bool exists = false;
+  std::string text;
+  std::vector<IniLine> lines;
+  std::vector<IniSection> sections;
+  std::unordered_map<std::string, std::size_t> sectionIndex;  // folded name -> first section
+
+  const IniSection* Find(std::string_view section) const {
+    auto it = sectionIndex.find(LowerAscii(section));
+    return it == sectionIndex.end() ? nullptr : &sections[it->second];
+  }
+
+  const IniLine* FindKey(std::string_view section, std::string_view key) const {
+    const IniSection* s = Find(section);
+    if (s == nullptr) return nullptr;
+    auto it = s->keys.find(LowerAscii(key));
+    return it == s->keys.end() ? nullptr : &lines[it->second];
+  }
+};
+
+namespace {
+
+void AddSection(ParsedIni& ini, std::string name, std::size_t headerLine, std::size_t firstLine) {
+  if (!ini.sections.empty()) ini.sections.back().endLine = headerLine;
+  IniSection section;
+  section.name = std::move(name);
+  section.headerLine = headerLine;
+  section.firstLine = firstLine;
+  ini.sectionIndex.emplace(LowerAscii(section.name), ini.sections.size());
+  ini.sections.push_back(std::move(section));
+}
+
+void Parse(ParsedIni& ini) {
+  const std::string& t = ini.text;
+  AddSection(ini, std::string(), SIZE_MAX, 0);
+  std::size_t pos = 0;
+  while (pos < t.size()) {
+    IniLine line;
+    line.start = pos;
+    while (pos < t.size() && !IsLineBreak(t[pos])) ++pos;
+    line.contentEnd = pos;
+    if (pos < t.size()) pos += (t[pos] == '\r' && pos + 1 < t.size() && t[pos + 1] == '\n') ? 2 : 1;
+    line.breakEnd = pos;
+    // Any run of CR and LF ends one line: the rest of the run is part of the break.
+    while (pos < t.size() && IsLineBreak(t[pos])) ++pos;
+
+    std::string_view content = Trim(std::string_view(t).substr(line.start, line.contentEnd - line.start));
+    const std::size_t index = ini.lines.size();
+    if (content.empty()) {
+      line.kind = LineKind::Blank;
+    } else if (content.front() == '[' && content.find(']', 1) != std::string_view::npos) {
+      line.kind = LineKind::Section;
+      const std::size_t close = content.rfind(']');
+      line.name = std::string(Trim(content.substr(1, close - 1)));
+      ini.lines.push_back(std::move(line));
+      AddSection(ini, ini.lines.back().name, index, index + 1);
+      continue;
+    } else if (content.front() == ';') {
+      line.kind = LineKind::Comment;
+    } else {
+      line.kind = LineKind::Key;
+      const std::size_t eq = content.find('=');
+      if (eq == std::string_view::npos) {
+        line.name = std::string(content);
+      } else {
+        line.name = std::string(Trim(content.substr(0, eq)));
+        line.value = std::string(Trim(content.substr(eq + 1)));
+        line.hasValue = true;
+      }
+      ini.sections.back().keys.emplace(LowerAscii(line.name), index);
+    }
+    ini.lines.push_back(std::move(line));
+  }
+  ini.sections.back().endLine = ini.lines.size();
+}
+
+std::shared_ptr<ParsedIni> Load(const std::string& path, const ParsedIni* cached) {
+  auto parsed = std::make_shared<ParsedIni>();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    Parse(*parsed);
+    return parsed;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) == 0) {
+    parsed->stamp = StampOf(st);
+    if (cached != nullptr && cached->exists && cached->stamp == parsed->stamp) {
+      ::close(fd);
+      return nullptr;  // unchanged since the cached read
+    }
+    if (st.st_size > 0) parsed->text.reserve(static_cast<std::size_t>(st.st_size));
+  }
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n > 0) {
+      parsed->text.append(buffer, static_cast<std::size_t>(n));
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      break;
+    }
+  }
+  ::close(fd);
+  parsed->exists = true;
+  Parse(*parsed);
+  return parsed;
+}
+
+std::string StripQuotes(std::string_view value) {
+  if (value.size() > 1 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  // Values are C strings to every reader: they end at an embedded NUL.
+  value = value.substr(0, std::min(value.find('\0'), IniFile::kMaxValueLength));
+  return std::string(value);
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+IniFile::~IniFile() = default;
+
+std::shared_ptr<const ParsedIni> IniFile::Current() const {
+  std::lock_guard lock(cacheMutex_);
+  std::shared_ptr<ParsedIni> fresh = Load(path_, cache_.get());
+  if (fresh) cache_ = std::move(fresh);
+  return cache_;
+}
+
+bool IniFile::FileExists() const {
+  struct stat st {};
+  return ::stat(path_.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue) const {
+  const auto ini = Current();
+  const IniLine* line = ini->FindKey(section, key);
+  if (line == nullptr || !line->hasValue) return std::string(defaultValue);
+  return StripQuotes(line->value);
+}
+
+bool IniFile::ParseInteger(std::string_view text, int32_t& value) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    uint64_t v = 0;
+    for (char c : text.substr(2)) {
+      int digit;
+      if (c >= '0' && c <= '9') {
+        digit = c - '0';
+      } else if (c >= 'a' && c <= 'f') {
+        digit = c - 'a' + 10;
+      } else if (c >= 'A' && c <= 'F') {
+        digit = c - 'A' + 10;
+      } else {
+        return false;
+      }
+      v = v * 16 + static_cast<uint64_t>(digit);
+      if (v > 0xFFFFFFFFull) return false;
+    }
+    value = static_cast<int32_t>(static_cast<uint32_t>(v));
+    return true;
+  }
+  bool negative = false;
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return false;
+  int64_t v = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');
+    if (v > static_cast<int64_t>(INT32_MAX) + 1) return false;
+  }
+  if (negative) v = -v;
+  if (v > INT32_MAX || v < INT32_MIN) return false;
+  value = static_cast<int32_t>(v);
+  return true;
+}
+
+int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
+                             int32_t defaultValue) const {
+  int32_t value = defaultValue;
+  return ParseInteger(ReadString(section, key, {}), value) ? value : defaultValue;
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
+  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+bool IniFile::SectionExists(std::string_view section) const {
+  const IniSection* s = Current()->Find(section);
+  return s != nullptr && s->headerLine != SIZE_MAX;
+}
+
+std::vector<std::string> IniFile::SectionNames() const {
+  const auto ini = Current();
+  std::vector<std::string> names;
+  for (const IniSection& s : ini->sections) {
+    if (s.headerLine != SIZE_MAX) names.push_back(s.name);
+  }
+  return names;
+}
+
+std::vector<std::string> IniFile::KeyNames(std::string_view section) const {
+  const auto ini = Current();
+  std::vector<std::string> names;
+  const IniSection* s = ini->Find(section);
+  if (s == nullptr) return names;
+  for (std::size_t i = s->firstLine; i < s->endLine; ++i) {
+    const IniLine& line = ini->lines[i];
+    if (line.kind == LineKind::Key && s->keys.at(LowerAscii(line.name)) == i) {
+      names.push_back(line.name);
+    }
+  }
+  return names;
+}
+
+namespace {
+
+// Only one writer at a time in this process, so read-modify-replace cycles
+// of different IniFile objects on one file cannot lose each other's keys.
+std::mutex& WriteMutex() {
+  static std::mutex m;
+  return m;
+}
+
+}  // namespace
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  std::lock_guard lock(WriteMutex());
+  const auto ini = Load(path_, nullptr);
+  std::string text = ini->text;
+  const IniSection* s = ini->Find(section);
+  const std::string entry = std::string(key) + "=" + std::string(value);
+  if (s == nullptr || s->headerLine == SIZE_MAX) {
+    if (!text.empty() && !IsLineBreak(text.back())) text += "\r\n";
+    text += "[" + std::string(section) + "]\r\n" + entry + "\r\n";
+    return Replace(text);
+  }
+  if (const IniLine* line = ini->FindKey(section, key)) {
+    if (line->hasValue && line->value == value) return true;
+    text.replace(line->start, line->contentEnd - line->start, line->name + "=" + std::string(value));
+    return Replace(text);
+  }
+  // A new key goes after the section's last entry, before any blank lines.
+  std::size_t after = s->headerLine;
+  for (std::size_t i = s->firstLine; i < s->endLine; ++i) {
+    if (ini->lines[i].kind != LineKind::Blank) after = i;
+  }
+  const IniLine& last = ini->lines[after];
+  if (last.breakEnd == last.contentEnd) {
+    text.insert(last.contentEnd, "\r\n" + entry + "\r\n");
+  } else {
+    text.insert(last.breakEnd, entry + "\r\n");
+  }
+  return Replace(text);
+}
+
+bool IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+bool IniFile::DeleteKey(std::string_view section, std::string_view key) {
+  std::lock_guard lock(WriteMutex());
+  const auto ini = Load(path_, nullptr);
+  const IniLine* line = ini->FindKey(section, key);
+  if (line == nullptr) return true;
+  std::string text = ini->text;
+  text.erase(line->start, line->breakEnd - line->start);
+  return Replace(text);
+}
+
+bool IniFile::EraseSection(std::string_view section) {
+  std::lock_guard lock(WriteMutex());
+  const auto ini = Load(path_, nullptr);
+  const IniSection* s = ini->Find(section);
+  if (s == nullptr || s->headerLine == SIZE_MAX) return true;
+  const std::size_t begin = ini->lines[s->headerLine].start;
+  const std::size_t end = s->endLine < ini->lines.size() ? ini->lines[s->endLine].start : ini->text.size();
+  std::string text = ini->text;
+  text.erase(begin, end - begin);
+  return Replace(text);
+}
+
+bool IniFile::Replace(const std::string& text) {
+  const std::string target = WriteTarget(path_);
+  struct stat st {};
+  const bool existed = ::stat(target.c_str(), &st) == 0;
+  std::string temp = target + ".XXXXXX";
+  const int fd = ::mkostemp(temp.data(), O_CLOEXEC);  // created 0600: the file holds secrets
+  if (fd < 0) return false;
+  bool ok = !existed || ::fchmod(fd, st.st_mode & 07777) == 0;
+  std::size_t done = 0;
+  while (ok && done < text.size()) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<std::size_t>(n);
+  }
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}

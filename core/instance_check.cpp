@@ -1,0 +1,33 @@
+#include "core/instance_check.h"
+
+#include <thread>
+
+#include "core/debug_log.h"
+#include "platform/notify_channel.h"
+
+void BroadcastNotify(const std::string& channel, int code) {
+  SendChannelMessage(channel, ChannelMessage{ChannelMessage::kNotify, code, 0});
+}
+
+std::unique_ptr<NamedMutex> CheckSingleInstance(const std::string& mutexName,
+                                                const std::string& channel,
+                                                std::chrono::milliseconds retryDelay) {
+  NamedMutex::Created mutex = NamedMutex::Create(mutexName);
+  if (!mutex.handle) {
+    DebugLogError(mutex.error, "can't create instance mutex");
+    DebugLog("broadcast close message and wait");
+    BroadcastNotify(channel, kNotifyClose);
+    std::this_thread::sleep_for(retryDelay);
+    mutex = NamedMutex::Create(mutexName);
+    if (!mutex.handle) {
+      DebugLogError(mutex.error, "can't create instance mutex again");
+      return nullptr;
+    }
+  }
+  if (mutex.error == NamedMutex::kErrorAlreadyExists) {
+    DebugLog("Instance mutex already exists");
+    BroadcastNotify(channel, kNotifyShow);
+    return nullptr;
+  }
+  return std::move(mutex.handle);
+}
