@@ -118,7 +118,8 @@ void Parse(ParsedIni& ini) {
     // Any run of CR and LF ends one line: the rest of the run is part of the break.
     while (pos < t.size() && IsLineBreak(t[pos])) ++pos;
 
-    std::string_view content = Trim(std::string_view(t).substr(line.start, line.contentEnd - line.start));
+    std::string_view content =
+        Trim(std::string_view(t).substr(line.start, line.contentEnd - line.start));
     const std::size_t index = ini.lines.size();
     if (content.empty()) {
       line.kind = LineKind::Blank;
@@ -216,6 +217,13 @@ std::string IniFile::ReadString(std::string_view section, std::string_view key,
   return StripQuotes(line->value);
 }
 
+std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
+  const auto ini = Current();
+  const IniLine* line = ini->FindKey(section, key);
+  if (line == nullptr || !line->hasValue) return std::nullopt;
+  return StripQuotes(line->value);
+}
+
 bool IniFile::ParseInteger(std::string_view text, int32_t& value) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
     uint64_t v = 0;
@@ -303,34 +311,70 @@ std::mutex& WriteMutex() {
 
 }  // namespace
 
-bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  std::lock_guard lock(WriteMutex());
-  const auto ini = Load(path_, nullptr);
-  std::string text = ini->text;
-  const IniSection* s = ini->Find(section);
+namespace {
+
+// The edit that writing one key makes to the file's text `text`, parsed as
+// `ini`. False when the key already holds the value: the text is unchanged.
+// WriteString and WriteStrings both go through here, so writing keys one by one
+// and as a batch gives the same file.
+bool ApplyWrite(const ParsedIni& ini, std::string& text, std::string_view section,
+                std::string_view key, std::string_view value) {
+  const IniSection* s = ini.Find(section);
   const std::string entry = std::string(key) + "=" + std::string(value);
   if (s == nullptr || s->headerLine == SIZE_MAX) {
     if (!text.empty() && !IsLineBreak(text.back())) text += "\r\n";
     text += "[" + std::string(section) + "]\r\n" + entry + "\r\n";
-    return Replace(text);
+    return true;
   }
-  if (const IniLine* line = ini->FindKey(section, key)) {
-    if (line->hasValue && line->value == value) return true;
-    text.replace(line->start, line->contentEnd - line->start, line->name + "=" + std::string(value));
-    return Replace(text);
+  if (const IniLine* line = ini.FindKey(section, key)) {
+    if (line->hasValue && line->value == value) return false;
+    text.replace(line->start, line->contentEnd - line->start,
+                 line->name + "=" + std::string(value));
+    return true;
   }
   // A new key goes after the section's last entry, before any blank lines.
   std::size_t after = s->headerLine;
   for (std::size_t i = s->firstLine; i < s->endLine; ++i) {
-    if (ini->lines[i].kind != LineKind::Blank) after = i;
+    if (ini.lines[i].kind != LineKind::Blank) after = i;
   }
-  const IniLine& last = ini->lines[after];
+  const IniLine& last = ini.lines[after];
   if (last.breakEnd == last.contentEnd) {
     text.insert(last.contentEnd, "\r\n" + entry + "\r\n");
   } else {
     text.insert(last.breakEnd, entry + "\r\n");
   }
+  return true;
+}
+
+}  // namespace
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  std::lock_guard lock(WriteMutex());
+  const auto ini = Load(path_, nullptr);
+  std::string text = ini->text;
+  if (!ApplyWrite(*ini, text, section, key, value)) return true;
   return Replace(text);
+}
+
+bool IniFile::WriteStrings(std::string_view section,
+                           std::span<const std::pair<std::string, std::string>> entries) {
+  std::lock_guard lock(WriteMutex());
+  std::shared_ptr<const ParsedIni> ini = Load(path_, nullptr);
+  std::string text = ini->text;
+  bool changed = false;
+  bool stale = false;  // `ini` no longer describes `text`
+  for (const auto& [key, value] : entries) {
+    if (stale) {
+      auto parsed = std::make_shared<ParsedIni>();
+      parsed->exists = true;
+      parsed->text = text;
+      Parse(*parsed);
+      ini = std::move(parsed);
+    }
+    stale = ApplyWrite(*ini, text, section, key, value);
+    changed = changed || stale;
+  }
+  return !changed || Replace(text);
 }
 
 bool IniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
@@ -353,7 +397,8 @@ bool IniFile::EraseSection(std::string_view section) {
   const IniSection* s = ini->Find(section);
   if (s == nullptr || s->headerLine == SIZE_MAX) return true;
   const std::size_t begin = ini->lines[s->headerLine].start;
-  const std::size_t end = s->endLine < ini->lines.size() ? ini->lines[s->endLine].start : ini->text.size();
+  const std::size_t end =
+      s->endLine < ini->lines.size() ? ini->lines[s->endLine].start : ini->text.size();
   std::string text = ini->text;
   text.erase(begin, end - begin);
   return Replace(text);

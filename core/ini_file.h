@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct ParsedIni;
@@ -29,6 +32,8 @@ class IniFile {
 
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
+  // The value of a key that is present with a value; nothing otherwise.
+  std::optional<std::string> Find(std::string_view section, std::string_view key) const;
   // Decimal with an optional sign, or "0x" and hexadecimal digits; anything
   // else (empty, "42A", "1.5", out of range) gives the default.
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const;
@@ -37,6 +42,11 @@ class IniFile {
   // False when the file could not be written; the file is then unchanged.
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
   bool WriteInteger(std::string_view section, std::string_view key, int32_t value);
+  // Writes the keys of one section in order, with the same result as writing
+  // them one by one, but as one replacement of the file: a reader sees all of
+  // them or none. False when the file could not be written; it is then unchanged.
+  bool WriteStrings(std::string_view section,
+                    std::span<const std::pair<std::string, std::string>> entries);
   bool DeleteKey(std::string_view section, std::string_view key);
   bool EraseSection(std::string_view section);
 
