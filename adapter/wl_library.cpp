@@ -7,13 +7,12 @@ WLLibrary::~WLLibrary() {
 
 bool WLLibrary::Load(const std::string& path) {
   if (!module_.Open(path)) return false;
-  lock_.Reset();
   OrvwlApi api;
   bool complete = true;
-#define ORVWL_RESOLVE(name, params)                                                     \
-  if (complete) {                                                                       \
-    api.name = reinterpret_cast<decltype(api.name)>(module_.Symbol(#name));             \
-    complete = api.name != nullptr;                                                     \
+#define ORVWL_RESOLVE(name, params)                                         \
+  if (complete) {                                                           \
+    api.name = reinterpret_cast<decltype(api.name)>(module_.Symbol(#name)); \
+    complete = api.name != nullptr;                                         \
   }
   ORVWL_ENTRY_POINTS(ORVWL_RESOLVE)
 #undef ORVWL_RESOLVE
@@ -21,6 +20,16 @@ bool WLLibrary::Load(const std::string& path) {
     module_.Close();
     return false;
   }
+  return Use(api);
+}
+
+bool WLLibrary::Use(const OrvwlApi& api) {
+  bool complete = true;
+#define ORVWL_CHECK(name, params) complete = complete && api.name != nullptr;
+  ORVWL_ENTRY_POINTS(ORVWL_CHECK)
+#undef ORVWL_CHECK
+  if (!complete) return false;
+  lock_.Reset();
   api_ = api;
   api_.ORVWL_Initial("Orvane", 1);
   loaded_ = true;
@@ -38,8 +47,8 @@ void WLLibrary::Unlock() { lock_.Set(); }
 
 int32_t WLLibrary::QueryStatus(WLANStatus& status) {
   uint32_t written = 0;
-  if (api_.ORVWL_QueryOID(kOidGenMediaConnectStatus, &status.MediaState,
-                          sizeof status.MediaState, &written) != 0 ||
+  if (api_.ORVWL_QueryOID(kOidGenMediaConnectStatus, &status.MediaState, sizeof status.MediaState,
+                          &written) != 0 ||
       status.MediaState != 0) {
     return kStatusNotConnected;
   }

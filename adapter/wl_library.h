@@ -22,6 +22,9 @@ class WLLibrary {
   // Loads the library file, resolves all entry points (false at the first
   // missing one) and initialises it.
   bool Load(const std::string& path);
+  // Uses a table of entry points already in this process, with the same
+  // checks and initialisation as a loaded library.
+  bool Use(const OrvwlApi& api);
   bool IsLoaded() const { return loaded_; }
   const OrvwlApi& Api() const { return api_; }
 

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
 
   if (startFlags & kStartClose) {
     DebugLog("PM_CLOSE");
-    BroadcastNotify(global.NotifyChannel(), kNotifyClose);
+    BroadcastNotify(global.NotifyChannel(), PM_CLOSE);
     return 0;
   }
 

@@ -7,14 +7,15 @@ namespace {
 
 // One mutex and condition for all events keeps WaitAny simple and race-free;
 // the program has a handful of threads, so the shared wake-ups cost nothing.
+// Never destroyed: a detached thread may still set an event while the process exits.
 std::mutex& EventMutex() {
-  static std::mutex m;
-  return m;
+  static auto* m = new std::mutex;
+  return *m;
 }
 
 std::condition_variable& EventCondition() {
-  static std::condition_variable c;
-  return c;
+  static auto* c = new std::condition_variable;
+  return *c;
 }
 
 }  // namespace

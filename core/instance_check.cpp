@@ -16,7 +16,7 @@ std::unique_ptr<NamedMutex> CheckSingleInstance(const std::string& mutexName,
   if (!mutex.handle) {
     DebugLogError(mutex.error, "can't create instance mutex");
     DebugLog("broadcast close message and wait");
-    BroadcastNotify(channel, kNotifyClose);
+    BroadcastNotify(channel, PM_CLOSE);
     std::this_thread::sleep_for(retryDelay);
     mutex = NamedMutex::Create(mutexName);
     if (!mutex.handle) {
@@ -26,7 +26,7 @@ std::unique_ptr<NamedMutex> CheckSingleInstance(const std::string& mutexName,
   }
   if (mutex.error == NamedMutex::kErrorAlreadyExists) {
     DebugLog("Instance mutex already exists");
-    BroadcastNotify(channel, kNotifyShow);
+    BroadcastNotify(channel, PM_SHOW);
     return nullptr;
   }
   return std::move(mutex.handle);

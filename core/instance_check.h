@@ -4,11 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "core/notifier.h"
 #include "platform/named_mutex.h"
-
-// Notification codes the entry point sends to a running instance.
-inline constexpr int kNotifyShow = 1;   // PM_SHOW
-inline constexpr int kNotifyClose = 9;  // PM_CLOSE
 
 // Sends a notification code to the running instance, if any, and waits until
 // it has been handled.

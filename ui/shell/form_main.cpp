@@ -46,10 +46,10 @@ void TFormMain::Start(uint32_t startFlags) {
 
 void TFormMain::HandleNotify(int code, int) {
   switch (code) {
-    case kNotifyShow:
+    case PM_SHOW:
       ShowWindow();
       break;
-    case kNotifyClose:
+    case PM_CLOSE:
       QApplication::quit();
       break;
     default:

@@ -1,0 +1,76 @@
+#pragma once
+
+// The adapter manager's state shared with its worker thread.
+
+#include <atomic>
+#include <memory>
+
+#include "adapter/nic_adapter.h"
+#include "adapter/wl_library.h"
+#include "core/text.h"
+
+struct CNICAdapter::Shared {
+  Shared(CFAGlobalVar& g, WLLibrary& l, std::shared_ptr<Notifier> n,
+         std::shared_ptr<DeviceEventGate> d, const Timing& t, const AdapterIdent& ident,
+         uint32_t flags)
+      : global(g),
+        library(l),
+        notifier(std::move(n)),
+        detection(std::move(d)),
+        timing(t),
+        settings(g, ident),
+        startFlags(flags),
+        status(MakeIdleStatus()),
+        ipInfo(NetworkInfo{}) {
+    CopyText(device.HardwareId, 64, TextOf(ident.HardwareId));
+  }
+
+  static WLANStatus MakeIdleStatus() {
+    WLANStatus s{};
+    s.MediaState = kMediaDisconnected;
+    return s;
+  }
+
+  // A lock wait that ends on the stop event means the manager is going away;
+  // a manager that is going away takes the lock no more.
+  bool Lock() {
+    if (terminated) return false;
+    if (library.Lock(stop)) return true;
+    terminated = true;
+    return false;
+  }
+  void Unlock() { library.Unlock(); }
+
+  // Sleeps, but not past a stop request.
+  void Sleep(Ms duration) {
+    if (stop.Wait(duration)) stop.Set();
+  }
+
+  void SkipDeviceEvents(bool skip) {
+    if (detection) detection->SetSkip(skip);
+  }
+
+  void Execute();
+  void LaunchToDoFunc();
+  void CollectStatus();
+  void DoConnect();
+  void DoSetZeroCfg();
+
+  CFAGlobalVar& global;
+  WLLibrary& library;
+  const std::shared_ptr<Notifier> notifier;
+  const std::shared_ptr<DeviceEventGate> detection;
+  const Timing timing;
+  const AdapterSettings settings;
+  const uint32_t startFlags;
+  DeviceEntry device{};
+  Event stop;
+  Event toDo;
+  std::atomic<bool> terminated{false};
+  std::atomic<bool> zeroCfg{false};
+  ToDoQueue<int> queue;
+  GuardedSlot<WLANStatus> status;
+  GuardedSlot<NetworkInfo> ipInfo;
+  GuardedSlot<WLProfile> pending;
+  GuardedSlot<WLProfile> applied;
+};

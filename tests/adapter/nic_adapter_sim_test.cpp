@@ -1,0 +1,87 @@
+// The adapter manager against the simulated library, loaded by path as the
+// program loads it.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "adapter/nic_adapter.h"
+#include "adapter/wl_library.h"
+#include "core/fa_global_var.h"
+#include "core/text.h"
+#include "tests/support/process.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::milliseconds;
+
+class CountingNotifier : public Notifier {
+ public:
+  void Post(int code, intptr_t) override {
+    if (code == PM_STATUS) ++statusPosts;
+  }
+  intptr_t Send(int, intptr_t, Event&) override { return 0; }
+  std::atomic<int> statusPosts{0};
+};
+
+TEST(NicAdapterSimulatorTest, AttachesConnectsToASecuredNetworkAndReportsTheLink) {
+  TempDir dir;
+  fs::copy_file(std::string(ORV_BIN_DIR) + "/ORVWL.DLL", dir.File("ORVWL.DLL"));
+  WriteFile(dir.File("ORVWL.sim"),
+            "[adapter]\nseed = 3\nscan_ms = 10\nassociate_ms = 10-20\n"
+            "[network]\nssid = OrvHome\nchannel = 36\nradio = a\nmode = infrastructure\n"
+            "security = 123\nsignal = -52\npassphrase = correct horse battery\n");
+  ::setenv("ORVWL_SIM_HOME", dir.File("home").c_str(), 1);
+  CFAGlobalVar global;
+  WLLibrary library;
+  ASSERT_TRUE(global.Startup(0, dir.File("X"), library));
+
+  AdapterIdent ident{};
+  CopyText(ident.HardwareId, "SIM\\ORVWL_0001");
+  CopyText(ident.Tag, kAdapterIdentTag);
+  auto notifier = std::make_shared<CountingNotifier>();
+  CNICAdapter::Dependencies deps;
+  deps.global = &global;
+  deps.library = &library;
+  deps.timing = {milliseconds(20), milliseconds(40), milliseconds(2000),
+                 milliseconds(1),  milliseconds(1),  milliseconds(1)};
+  auto adapter = std::make_unique<CNICAdapter>(notifier, 0, ident, deps);
+
+  EXPECT_EQ(adapter->MacText(), "00:0E:2E:5A:10:01");
+  std::vector<WLProfile> stations;
+  adapter->GetProfileList(0, stations);
+  ASSERT_EQ(stations.size(), 1u);
+  EXPECT_STREQ(stations[0].ProfileName, "Default");
+
+  std::vector<SiteSurveyEntry> sites;
+  ASSERT_TRUE(WaitUntil([&] {
+    adapter->GetSiteList(sites);
+    return !sites.empty();
+  }));
+  WLProfile profile{};
+  adapter->ProfileFromSite(sites[0], profile);
+  EXPECT_STREQ(profile.Ssid1, "OrvHome");
+  EXPECT_EQ(profile.EncryptionMethod, 6);
+  EXPECT_EQ(profile.WPAEncryptionType, 2);
+  CopyText(profile.ProfileName, "Home");
+  CopyText(profile.WPAPassphrase, "correct horse battery");
+  adapter->Connect(profile);
+
+  WLANStatus status{};
+  ASSERT_TRUE(WaitUntil([&] {
+    adapter->GetStatus(status);
+    return status.MediaState == kMediaConnected;
+  }));
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(status.Ssid),
+                        static_cast<std::size_t>(status.SsidLength)),
+            "OrvHome");
+  const int posts = notifier->statusPosts;
+  ASSERT_TRUE(WaitUntil([&] { return notifier->statusPosts >= posts + 2; }));
+  EXPECT_EQ(adapter->Settings().ReadSet("LastProf", ""), "Home");
+  adapter.reset();
+}
+
+}  // namespace
