@@ -109,6 +109,16 @@ void AdapterSettings::WriteSet(std::string_view key, std::string_view value) con
   }
 }
 
+void AdapterSettings::WriteSet(std::span<const std::pair<std::string, std::string>> entries) const {
+  IniFile* ini = global_.SettingsFile();
+  if (ini == nullptr || entries.empty()) return;
+  try {
+    ini->WriteStrings(section_, entries);
+  } catch (const std::exception& e) {
+    DebugLog("WriteSet(string) %s exception: %s", entries.front().first.c_str(), e.what());
+  }
+}
+
 void AdapterSettings::SetDeleteKey(std::string_view key) const {
   IniFile* ini = global_.SettingsFile();
   if (ini == nullptr) return;

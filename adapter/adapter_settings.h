@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "adapter/wl_records.h"
 
@@ -30,6 +32,8 @@ class AdapterSettings {
   void WriteSet(std::string_view key, const char* value) const {
     WriteSet(key, std::string_view(value));
   }
+  // Several keys as one change of the settings file.
+  void WriteSet(std::span<const std::pair<std::string, std::string>> entries) const;
   void SetDeleteKey(std::string_view key) const;
 
  private:

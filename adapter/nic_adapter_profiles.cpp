@@ -130,11 +130,12 @@ void CNICAdapter::ReadProfileList(int32_t kind, std::vector<WLProfile>& list) {
 // Writes the count and the name keys of positions [from, to).
 void CNICAdapter::WriteOrder(int32_t kind, int from, int to) const {
   const std::vector<WLProfile>& list = ListOf(kind);
-  const AdapterSettings& set = shared_->settings;
-  set.WriteSet(CountKey(kind), static_cast<int32_t>(list.size()));
+  std::vector<std::pair<std::string, std::string>> entries;
+  entries.emplace_back(CountKey(kind), std::to_string(list.size()));
   for (int i = from; i < to; ++i) {
-    set.WriteSet(NameKey(kind, i), TextOf(list[static_cast<std::size_t>(i)].ProfileName));
+    entries.emplace_back(NameKey(kind, i), TextOf(list[static_cast<std::size_t>(i)].ProfileName));
   }
+  shared_->settings.WriteSet(entries);
 }
 
 void CNICAdapter::GetProfileList(int32_t kind, std::vector<WLProfile>& list) const {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -315,64 +316,88 @@ namespace {
 
 // The edit that writing one key makes to the file's text `text`, parsed as
 // `ini`. False when the key already holds the value: the text is unchanged.
-// WriteString and WriteStrings both go through here, so writing keys one by one
-// and as a batch gives the same file.
-bool ApplyWrite(const ParsedIni& ini, std::string& text, std::string_view section,
-                std::string_view key, std::string_view value) {
+// Adds "key=value" lines (each ending in CRLF) to a section: after its last
+// entry, before any blank lines; a missing section goes at the end of the file.
+void InsertEntries(const ParsedIni& ini, std::string& text, std::string_view section,
+                   const std::string& lines) {
   const IniSection* s = ini.Find(section);
-  const std::string entry = std::string(key) + "=" + std::string(value);
   if (s == nullptr || s->headerLine == SIZE_MAX) {
     if (!text.empty() && !IsLineBreak(text.back())) text += "\r\n";
-    text += "[" + std::string(section) + "]\r\n" + entry + "\r\n";
-    return true;
+    text += "[" + std::string(section) + "]\r\n" + lines;
+    return;
   }
-  if (const IniLine* line = ini.FindKey(section, key)) {
-    if (line->hasValue && line->value == value) return false;
-    text.replace(line->start, line->contentEnd - line->start,
-                 line->name + "=" + std::string(value));
-    return true;
-  }
-  // A new key goes after the section's last entry, before any blank lines.
   std::size_t after = s->headerLine;
   for (std::size_t i = s->firstLine; i < s->endLine; ++i) {
     if (ini.lines[i].kind != LineKind::Blank) after = i;
   }
   const IniLine& last = ini.lines[after];
   if (last.breakEnd == last.contentEnd) {
-    text.insert(last.contentEnd, "\r\n" + entry + "\r\n");
+    text.insert(last.contentEnd, "\r\n" + lines);
   } else {
-    text.insert(last.breakEnd, entry + "\r\n");
+    text.insert(last.breakEnd, lines);
   }
+}
+
+// Rewrites the value of a key line in place; false when it already holds it.
+bool ReplaceValue(std::string& text, const IniLine& line, std::string_view value) {
+  if (line.hasValue && line.value == value) return false;
+  text.replace(line.start, line.contentEnd - line.start, line.name + "=" + std::string(value));
   return true;
 }
 
 }  // namespace
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  std::lock_guard lock(WriteMutex());
-  const auto ini = Load(path_, nullptr);
-  std::string text = ini->text;
-  if (!ApplyWrite(*ini, text, section, key, value)) return true;
-  return Replace(text);
+  const std::pair<std::string, std::string> entry{std::string(key), std::string(value)};
+  return WriteStrings(section, std::span(&entry, 1));
 }
 
 bool IniFile::WriteStrings(std::string_view section,
                            std::span<const std::pair<std::string, std::string>> entries) {
   std::lock_guard lock(WriteMutex());
-  std::shared_ptr<const ParsedIni> ini = Load(path_, nullptr);
+  const auto ini = Load(path_, nullptr);
+  // Keys the section has are rewritten in place, the last line first, so the
+  // offsets of the lines before stay valid; new keys are added in one go, in
+  // the order they first appear. A key given twice ends with its last value.
+  struct InPlace {
+    const IniLine* line;
+    std::string_view value;
+  };
+  std::vector<InPlace> inPlace;
+  std::vector<std::pair<std::string_view, std::string_view>> added;
+  std::unordered_map<std::string, std::size_t> seen;
+  for (const auto& [key, value] : entries) {
+    const IniLine* line = ini->FindKey(section, key);
+    auto [it, first] = seen.emplace(LowerAscii(key), line ? inPlace.size() : added.size());
+    if (line != nullptr) {
+      if (first) inPlace.push_back({line, value});
+      inPlace[it->second].value = value;
+    } else {
+      if (first) added.emplace_back(key, value);
+      added[it->second].second = value;
+    }
+  }
+  std::sort(inPlace.begin(), inPlace.end(),
+            [](const InPlace& a, const InPlace& b) { return a.line->start > b.line->start; });
   std::string text = ini->text;
   bool changed = false;
-  bool stale = false;  // `ini` no longer describes `text`
-  for (const auto& [key, value] : entries) {
-    if (stale) {
-      auto parsed = std::make_shared<ParsedIni>();
-      parsed->exists = true;
-      parsed->text = text;
-      Parse(*parsed);
-      ini = std::move(parsed);
+  for (const InPlace& change : inPlace)
+    changed = ReplaceValue(text, *change.line, change.value) || changed;
+  if (!added.empty()) {
+    std::string lines;
+    for (const auto& [key, value] : added) {
+      lines.append(key).append("=").append(value).append("\r\n");
     }
-    stale = ApplyWrite(*ini, text, section, key, value);
-    changed = changed || stale;
+    if (changed) {
+      ParsedIni edited;
+      edited.exists = true;
+      edited.text = text;
+      Parse(edited);
+      InsertEntries(edited, text, section, lines);
+    } else {
+      InsertEntries(*ini, text, section, lines);
+    }
+    changed = true;
   }
   return !changed || Replace(text);
 }
