@@ -1,128 +1,221 @@
-// The library's C entry points. Each one only checks its arguments and hands
-// the call to the simulated adapter or to the radio arithmetic.
+// The library's C entry points. Each one runs behind Guard: injected faults
+// first, and no exception ever crosses into the host.
 
-#include <cstdio>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "adapter/orvwl.h"
 #include "core/text.h"
+#include "simulator/association.h"
+#include "simulator/entry_points.h"
+#include "simulator/ip_config.h"
 #include "simulator/radio.h"
 #include "simulator/sim_adapter.h"
+#include "simulator/text_codec.h"
+#include "simulator/wep_keys.h"
 
 #define ORVWL_EXPORT extern "C" __attribute__((visibility("default")))
 
-ORVWL_EXPORT int32_t ORVWL_Initial(const char* appName, int32_t flags) {
-  return Sim().Initial(appName, flags);
+namespace {
+
+// Pass phrases longer than any profile holds are cut here.
+constexpr std::size_t kLongestPhrase = 256;
+
+template <typename Body>
+int32_t Guard(EntryPoint entry, Body&& body) noexcept {
+  try {
+    const std::optional<FaultRequest> fault = Sim().TakeFault(entry);
+    if (!fault) return body(nullptr);
+    switch (fault->kind) {
+      case FaultKind::kFail:
+        return FailureResult(entry);
+      case FaultKind::kHang:
+        std::this_thread::sleep_for(std::chrono::milliseconds(fault->value));
+        return body(nullptr);
+      case FaultKind::kCount:
+      case FaultKind::kGarbage:
+        return body(&*fault);
+    }
+    return FailureResult(entry);
+  } catch (...) {
+    return FailureResult(entry);
+  }
 }
-ORVWL_EXPORT int32_t ORVWL_DevDetect(DeviceEntry* entry) { return Sim().DevDetect(entry); }
+
+#define GUARD(entry, expression) \
+  Guard(EntryPoint::entry, [&]([[maybe_unused]] const FaultRequest* fault) { return expression; })
+
+int32_t WepKeys(const char* phrase, int32_t level, WEPKeySet* keys) {
+  if (phrase == nullptr || keys == nullptr) return 0;
+  const auto generated = WepKeysFromPhrase(TextOf(phrase, kLongestPhrase), level);
+  if (!generated) return 0;
+  keys->reserved0 = 0;
+  for (std::size_t i = 0; i < generated->size(); ++i) {
+    CopyText(keys->Keys[i], HexUpper((*generated)[i]));
+  }
+  return 1;
+}
+
+int32_t IpToText(const IPData* ip, char* text) {
+  if (ip == nullptr || text == nullptr) return 0;
+  CopyText(text, kIPTextBufferSize, IpText(*ip));
+  return 1;
+}
+
+int32_t TextToIp(const char* text, IPData* ip) {
+  if (text == nullptr || ip == nullptr) return 0;
+  const auto parsed = ParseIp(TextOf(text, kIPTextBufferSize));
+  if (!parsed) return 0;
+  *ip = *parsed;
+  return 1;
+}
+
+int32_t ProfileToStatus(const WLProfile* profile, WLANStatus* status) {
+  if (profile == nullptr || status == nullptr) return 0;
+  PackRequest(*profile, *status);
+  return 1;
+}
+
+}  // namespace
+
+ORVWL_EXPORT int32_t ORVWL_Initial(const char*, int32_t) {
+  return GUARD(ORVWL_Initial, Sim().Initial());
+}
+ORVWL_EXPORT int32_t ORVWL_DevDetect(DeviceEntry* entry) {
+  return GUARD(ORVWL_DevDetect, Sim().DevDetect(entry));
+}
 ORVWL_EXPORT int32_t ORVWL_EnumAvailableDevice(int32_t index, DeviceEntry* entry) {
-  if (index != 0 || entry == nullptr) return 0;
-  *entry = DeviceEntry{};
-  CopyText(entry->HardwareId, SimAdapter::kHardwareId);
-  return Sim().DevDetect(entry);
+  return GUARD(ORVWL_EnumAvailableDevice, Sim().EnumAvailableDevice(index, entry));
 }
 ORVWL_EXPORT int32_t ORVWL_QueryOID(uint32_t oid, void* buffer, uint32_t length,
                                     uint32_t* written) {
-  return Sim().QueryOID(oid, buffer, length, written);
+  return GUARD(ORVWL_QueryOID, Sim().QueryOID(oid, buffer, length, written, fault));
 }
 ORVWL_EXPORT int32_t ORVWL_SetOID(uint32_t oid, const void* buffer, uint32_t length) {
-  return Sim().SetOID(oid, buffer, length);
+  return GUARD(ORVWL_SetOID, Sim().SetOID(oid, buffer, length));
 }
-ORVWL_EXPORT int32_t ORVWL_SiteSurveyScan(void) { return 1; }
+ORVWL_EXPORT int32_t ORVWL_SiteSurveyScan(void) {
+  return GUARD(ORVWL_SiteSurveyScan, Sim().SiteSurveyScan());
+}
 ORVWL_EXPORT int32_t ORVWL_SiteSurveyGet(void* buffer, uint32_t size) {
-  if (buffer == nullptr || size < sizeof(int32_t)) return 0;
-  const int32_t count = 0;
-  std::memcpy(buffer, &count, sizeof count);
-  return count;
+  return GUARD(ORVWL_SiteSurveyGet, Sim().SiteSurveyGet(buffer, size, fault));
 }
-ORVWL_EXPORT int32_t ORVWL_FrequencyToChannel(int32_t kHz) { return FrequencyKHzToChannel(kHz); }
+ORVWL_EXPORT int32_t ORVWL_FrequencyToChannel(int32_t kHz) {
+  return GUARD(ORVWL_FrequencyToChannel, FrequencyKHzToChannel(kHz));
+}
 ORVWL_EXPORT int32_t ORVWL_ChannelToFrequency(int32_t channel) {
-  return ChannelToFrequencyKHz(channel);
+  return GUARD(ORVWL_ChannelToFrequency, ChannelToFrequencyKHz(channel));
 }
 ORVWL_EXPORT int32_t ORVWL_GetWLANStatus(int32_t* more, WLANStatus* status) {
-  return Sim().GetWLANStatus(more, status);
+  return GUARD(ORVWL_GetWLANStatus, Sim().GetWLANStatus(more, status, fault));
 }
 ORVWL_EXPORT int32_t ORVWL_SetWLANStatus(uint32_t* result, const WLANStatus* status) {
-  if (status == nullptr) return 0;
-  if (result != nullptr) *result = 0;
-  return 0;
+  return GUARD(ORVWL_SetWLANStatus, Sim().SetWLANStatus(result, status));
 }
 ORVWL_EXPORT int32_t ORVWL_WLProfileToWLStatus(const WLProfile* profile, WLANStatus* status) {
-  return profile != nullptr && status != nullptr ? 1 : 0;
+  return GUARD(ORVWL_WLProfileToWLStatus, ProfileToStatus(profile, status));
 }
-ORVWL_EXPORT int32_t ORVWL_SetWLProfileDir(const char* root) { return Sim().SetProfileDir(root); }
+ORVWL_EXPORT int32_t ORVWL_SetWLProfileDir(const char* root) {
+  return GUARD(ORVWL_SetWLProfileDir, Sim().SetProfileDir(root));
+}
 ORVWL_EXPORT int32_t ORVWL_EnumWLProfiles(int32_t index, char* name) {
-  return Sim().EnumProfiles(index, name);
+  return GUARD(ORVWL_EnumWLProfiles, Sim().EnumProfiles(index, name));
 }
 ORVWL_EXPORT int32_t ORVWL_GetWLProfile(const char* name, WLProfile* profile) {
-  return Sim().GetProfile(name, profile);
+  return GUARD(ORVWL_GetWLProfile, Sim().GetProfile(name, profile));
 }
 ORVWL_EXPORT int32_t ORVWL_SetWLProfile(const char* name, const WLProfile* profile) {
-  return Sim().SetProfile(name, profile);
+  return GUARD(ORVWL_SetWLProfile, Sim().SetProfile(name, profile));
 }
-ORVWL_EXPORT int32_t ORVWL_DeleteWLProfile(const char* name) { return Sim().DeleteProfile(name); }
-ORVWL_EXPORT int32_t ORVWL_RegExportProfile(const char*) { return 0; }
-ORVWL_EXPORT int32_t ORVWL_RegImportProfile(const char*) { return 0; }
+ORVWL_EXPORT int32_t ORVWL_DeleteWLProfile(const char* name) {
+  return GUARD(ORVWL_DeleteWLProfile, Sim().DeleteProfile(name));
+}
+ORVWL_EXPORT int32_t ORVWL_RegExportProfile(const char* file) {
+  return GUARD(ORVWL_RegExportProfile, Sim().ExportProfiles(file));
+}
+ORVWL_EXPORT int32_t ORVWL_RegImportProfile(const char* file) {
+  return GUARD(ORVWL_RegImportProfile, Sim().ImportProfiles(file));
+}
 ORVWL_EXPORT int32_t ORVWL_GetNetworkInfo(NetworkInfo* info) {
-  if (info == nullptr) return 0;
-  *info = NetworkInfo{};
-  return 1;
+  return GUARD(ORVWL_GetNetworkInfo, Sim().GetNetworkInfo(info, fault));
 }
-ORVWL_EXPORT int32_t ORVWL_SetNetworkInfo(const NetworkInfo* info) { return info != nullptr; }
+ORVWL_EXPORT int32_t ORVWL_SetNetworkInfo(const NetworkInfo* info) {
+  return GUARD(ORVWL_SetNetworkInfo, Sim().SetNetworkInfo(info));
+}
 ORVWL_EXPORT int32_t ORVWL_IPDataToStr(const IPData* ip, char* text) {
-  if (ip == nullptr || text == nullptr) return 0;
-  std::snprintf(text, kIPTextBufferSize, "%u.%u.%u.%u", ip->bytes[0], ip->bytes[1], ip->bytes[2],
-                ip->bytes[3]);
-  return 1;
+  return GUARD(ORVWL_IPDataToStr, IpToText(ip, text));
 }
 ORVWL_EXPORT int32_t ORVWL_StrToIPData(const char* text, IPData* ip) {
-  if (text == nullptr || ip == nullptr) return 0;
-  unsigned a, b, c, d;
-  char tail;
-  if (std::sscanf(text, "%3u.%3u.%3u.%3u%c", &a, &b, &c, &d, &tail) != 4 || a > 255 || b > 255 ||
-      c > 255 || d > 255) {
-    return 0;
-  }
-  *ip = IPData{{static_cast<uint8_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c),
-                static_cast<uint8_t>(d)}};
-  return 1;
+  return GUARD(ORVWL_StrToIPData, TextToIp(text, ip));
 }
-ORVWL_EXPORT int32_t ORVWL_GetWLANDriverPath(char* text) { return Sim().GetDriverPath(text); }
-ORVWL_EXPORT int32_t ORVWL_GetWLANDomain(char* text) { return Sim().GetDomain(text); }
-ORVWL_EXPORT int32_t ORVWL_SetWLANDomain(const char* domain) { return Sim().SetDomain(domain); }
-ORVWL_EXPORT int32_t ORVWL_Get_WZCService(void) { return Sim().GetWZCService(); }
-ORVWL_EXPORT int32_t ORVWL_Set_WZCService(int32_t enable) { return Sim().SetWZCService(enable); }
-ORVWL_EXPORT int32_t ORVWL_Get_ZeroConfig(void) { return 0; }
-ORVWL_EXPORT int32_t ORVWL_Set_ZeroConfig(int32_t) { return 0; }
-ORVWL_EXPORT int32_t ORVWL_PassphraseToWEPKey(const char*, int32_t, WEPKeySet*) { return 0; }
-ORVWL_EXPORT int32_t ORVWL_EnumCertificates(const CertificateEntry** list, int32_t) {
-  if (list != nullptr) *list = nullptr;
-  return 0;
+ORVWL_EXPORT int32_t ORVWL_GetWLANDriverPath(char* text) {
+  return GUARD(ORVWL_GetWLANDriverPath, Sim().GetDriverPath(text));
 }
-ORVWL_EXPORT int32_t ORVWL_GetAllowedChannel(int32_t*, int32_t, int32_t, const char*) { return 0; }
-ORVWL_EXPORT int32_t ORVWL_GetAPAllowedChannel(int32_t*, int32_t, int32_t, const char*) {
-  return 0;
+ORVWL_EXPORT int32_t ORVWL_GetWLANDomain(char* text) {
+  return GUARD(ORVWL_GetWLANDomain, Sim().GetDomain(text));
 }
-ORVWL_EXPORT int32_t ORVWL_IPRelease(void) { return 0; }
-ORVWL_EXPORT int32_t ORVWL_IPRenew(void) { return 0; }
+ORVWL_EXPORT int32_t ORVWL_SetWLANDomain(const char* domain) {
+  return GUARD(ORVWL_SetWLANDomain, Sim().SetDomain(domain));
+}
+ORVWL_EXPORT int32_t ORVWL_Get_WZCService(void) {
+  return GUARD(ORVWL_Get_WZCService, Sim().GetWZCService());
+}
+ORVWL_EXPORT int32_t ORVWL_Set_WZCService(int32_t enable) {
+  return GUARD(ORVWL_Set_WZCService, Sim().SetWZCService(enable));
+}
+ORVWL_EXPORT int32_t ORVWL_Get_ZeroConfig(void) {
+  return GUARD(ORVWL_Get_ZeroConfig, Sim().GetZeroConfig());
+}
+ORVWL_EXPORT int32_t ORVWL_Set_ZeroConfig(int32_t enable) {
+  return GUARD(ORVWL_Set_ZeroConfig, Sim().SetZeroConfig(enable));
+}
+ORVWL_EXPORT int32_t ORVWL_PassphraseToWEPKey(const char* phrase, int32_t level, WEPKeySet* keys) {
+  return GUARD(ORVWL_PassphraseToWEPKey, WepKeys(phrase, level, keys));
+}
+ORVWL_EXPORT int32_t ORVWL_EnumCertificates(const CertificateEntry** list, int32_t store) {
+  return GUARD(ORVWL_EnumCertificates, Sim().EnumCertificates(list, store));
+}
+ORVWL_EXPORT int32_t ORVWL_GetAllowedChannel(int32_t* list, int32_t capacity, int32_t band,
+                                             const char* domain) {
+  return GUARD(ORVWL_GetAllowedChannel, Sim().AllowedChannels(list, capacity, band, domain, false));
+}
+ORVWL_EXPORT int32_t ORVWL_GetAPAllowedChannel(int32_t* list, int32_t capacity, int32_t band,
+                                               const char* domain) {
+  return GUARD(ORVWL_GetAPAllowedChannel,
+               Sim().AllowedChannels(list, capacity, band, domain, true));
+}
+ORVWL_EXPORT int32_t ORVWL_IPRelease(void) { return GUARD(ORVWL_IPRelease, Sim().IPRelease()); }
+ORVWL_EXPORT int32_t ORVWL_IPRenew(void) { return GUARD(ORVWL_IPRenew, Sim().IPRenew()); }
 ORVWL_EXPORT int32_t ORVWL_GetAPStationList(void* buffer) {
-  if (buffer != nullptr) std::memset(buffer, 0, sizeof(StationBuffer));
-  return 0;
+  return GUARD(ORVWL_GetAPStationList, Sim().GetAPStationList(buffer, fault));
 }
-ORVWL_EXPORT int32_t ORVWL_Disconnect(void) { return 0; }
-ORVWL_EXPORT int32_t ORVWL_GetUSBType(void) { return 2; }
-ORVWL_EXPORT int32_t ORVWL_GetGinUSB11(void) { return 0; }
-ORVWL_EXPORT int32_t ORVWL_GetAPFilterMode(void) { return 0; }
+ORVWL_EXPORT int32_t ORVWL_Disconnect(void) { return GUARD(ORVWL_Disconnect, Sim().Disconnect()); }
+ORVWL_EXPORT int32_t ORVWL_GetUSBType(void) { return GUARD(ORVWL_GetUSBType, Sim().GetUSBType()); }
+ORVWL_EXPORT int32_t ORVWL_GetGinUSB11(void) {
+  return GUARD(ORVWL_GetGinUSB11, Sim().GetGinUSB11());
+}
+ORVWL_EXPORT int32_t ORVWL_GetAPFilterMode(void) {
+  return GUARD(ORVWL_GetAPFilterMode, Sim().GetAPFilterMode());
+}
 ORVWL_EXPORT int32_t ORVWL_GetCurrentProfile(char* name) {
-  if (name != nullptr) name[0] = '\0';
-  return 0;
+  return GUARD(ORVWL_GetCurrentProfile, Sim().GetCurrentProfile(name));
 }
-ORVWL_EXPORT int32_t ORVWL_EnableDevice(int32_t) { return 1; }
-ORVWL_EXPORT int32_t ORVWL_SetGinUSB11(int32_t) { return 0; }
-ORVWL_EXPORT int32_t ORVWL_SetAPFilterMode(int32_t) { return 0; }
-ORVWL_EXPORT int32_t ORVWL_SendUCharToDev(uint8_t) { return 0; }
+ORVWL_EXPORT int32_t ORVWL_EnableDevice(int32_t value) {
+  return GUARD(ORVWL_EnableDevice, Sim().EnableDevice(value));
+}
+ORVWL_EXPORT int32_t ORVWL_SetGinUSB11(int32_t value) {
+  return GUARD(ORVWL_SetGinUSB11, Sim().SetGinUSB11(value));
+}
+ORVWL_EXPORT int32_t ORVWL_SetAPFilterMode(int32_t value) {
+  return GUARD(ORVWL_SetAPFilterMode, Sim().SetAPFilterMode(value));
+}
+ORVWL_EXPORT int32_t ORVWL_SendUCharToDev(uint8_t value) {
+  return GUARD(ORVWL_SendUCharToDev, Sim().SendUCharToDev(value));
+}
 ORVWL_EXPORT int32_t ORVWL_GetAPFilterList(void* list) {
-  if (list != nullptr) std::memset(list, 0, kAPFilterListSize);
-  return 0;
+  return GUARD(ORVWL_GetAPFilterList, Sim().GetAPFilterList(list));
 }
-ORVWL_EXPORT int32_t ORVWL_SetAPFilterList(const void*) { return 0; }
+ORVWL_EXPORT int32_t ORVWL_SetAPFilterList(const void* list) {
+  return GUARD(ORVWL_SetAPFilterList, Sim().SetAPFilterList(list));
+}

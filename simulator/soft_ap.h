@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "adapter/wl_records.h"
+#include "simulator/association.h"
+#include "simulator/prng.h"
+#include "simulator/radio.h"
+#include "simulator/radio_environment.h"
+#include "simulator/traffic_meter.h"
+
+// The soft access point: started by an access-point profile, it serves the
+// scenario's stations, which arrive and leave on a schedule drawn from the
+// seed, and the stations the control tool pins, all through its MAC filter
+// (0 off, 1 accept only the listed addresses, 2 reject them).
+class SoftAp {
+ public:
+  static constexpr int32_t kFilterOff = 0;
+  static constexpr int32_t kFilterAccept = 1;
+  static constexpr int32_t kFilterReject = 2;
+
+  explicit SoftAp(const Scenario& scenario);
+
+  // False when the profile asks for a channel the domain does not allow an
+  // access point (radar channels included) or names no SSID.
+  bool Start(const AssociationRequest& request, const RadioEnvironment& environment,
+             std::string_view domain, int64_t nowMs);
+  void Stop() { running_ = false; }
+  bool Running() const { return running_; }
+
+  void SetPinned(std::vector<MacAddress> stations) { pinned_ = std::move(stations); }
+  void Burst(int64_t kbps, int64_t untilMs) { meter_.Burst(kbps, untilMs); }
+  int32_t FilterMode() const { return filterMode_; }
+  void SetFilterMode(int32_t mode) { filterMode_ = mode; }
+  const std::vector<MacAddress>& FilterList() const { return filterList_; }
+  void SetFilterList(std::vector<MacAddress> list) { filterList_ = std::move(list); }
+
+  // The stations associated now.
+  std::vector<MacAddress> Stations(int64_t nowMs);
+  void FillStatus(WLANStatus& status, const MacAddress& ownMac, int64_t nowMs);
+
+ private:
+  struct Visitor {
+    MacAddress mac;
+    Prng prng;
+    bool present = false;
+    int64_t changeAtMs = 0;
+  };
+
+  bool Admits(const MacAddress& mac) const;
+  int64_t Draw(Prng& prng, int64_t mean) const;
+
+  const Scenario& scenario_;
+  TrafficMeter meter_;
+  bool running_ = false;
+  AssociationRequest request_{};
+  int32_t channel_ = 0;
+  Radio radio_ = Radio::k80211g;
+  int32_t filterMode_ = kFilterOff;
+  std::vector<MacAddress> filterList_;
+  std::vector<MacAddress> pinned_;
+  std::vector<Visitor> visitors_;
+};

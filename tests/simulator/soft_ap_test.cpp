@@ -1,0 +1,119 @@
+// The soft access point through the ABI: started by an access-point profile,
+// stations that come and go, the MAC filter.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <set>
+#include <thread>
+
+#include "core/text.h"
+#include "simulator/text_codec.h"
+#include "tests/simulator/sim_library.h"
+#include "tests/support/process.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+
+const std::string kQuickStations = "station_stay_ms = 30\nstation_away_ms = 30\n";
+const MacAddress kFirst = {0x02, 0x4F, 0x52, 0x56, 0x00, 0x01};
+const MacAddress kSecond = {0x02, 0x4F, 0x52, 0x56, 0x00, 0x02};
+
+WLProfile AccessPoint(int32_t channel, int32_t mode, std::vector<MacAddress> filter = {},
+                      int32_t filterMode = 0) {
+  WLProfile p = StationProfile("OrvSoftAP");
+  p.FuncMode = 1;
+  p.Channel = channel;
+  p.ABGMode = mode;
+  p.APtxPwrLevel = 1;
+  p.APMacFilterMode = filterMode;
+  for (std::size_t i = 0; i < filter.size(); ++i) {
+    std::copy(filter[i].begin(), filter[i].end(), p.APMacFilter[i]);
+  }
+  return p;
+}
+
+std::vector<MacAddress> Stations(const OrvwlApi& api) {
+  StationBuffer buffer;
+  std::memset(&buffer, 0x77, sizeof buffer);
+  api.ORVWL_GetAPStationList(&buffer);
+  std::vector<MacAddress> out;
+  for (const APStation& s : buffer.Stations) {
+    MacAddress mac;
+    std::copy(std::begin(s.Mac), std::end(s.Mac), mac.begin());
+    if (mac == MacAddress{}) break;
+    out.push_back(mac);
+  }
+  return out;
+}
+
+// Every station seen over a while, and whether each was also seen missing.
+struct Watch {
+  std::set<MacAddress> seen;
+  std::set<MacAddress> missed;
+};
+
+Watch WatchStations(const OrvwlApi& api, milliseconds period) {
+  Watch watch;
+  const auto end = std::chrono::steady_clock::now() + period;
+  std::set<MacAddress> all;
+  while (std::chrono::steady_clock::now() < end) {
+    const std::vector<MacAddress> now = Stations(api);
+    for (const MacAddress& mac : now) watch.seen.insert(mac);
+    for (const MacAddress& mac : watch.seen) {
+      if (std::find(now.begin(), now.end(), mac) == now.end()) watch.missed.insert(mac);
+    }
+    std::this_thread::sleep_for(milliseconds(10));
+  }
+  return watch;
+}
+
+TEST(SoftApTest, AnAccessPointProfileStartsItAndStationsComeAndGo) {
+  SimLibrary sim(SimLibrary::FastScenario(kQuickStations));
+  ASSERT_EQ(sim.Apply(AccessPoint(6, 3)), 1);
+  const WLANStatus status = sim.Status();
+  EXPECT_EQ(status.MediaState, kMediaConnected);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(status.Ssid), status.SsidLength),
+            "OrvSoftAP");
+  EXPECT_EQ(sim.Api().ORVWL_FrequencyToChannel(status.Frequency), 6);
+  EXPECT_EQ(status.Radio, 3);
+  EXPECT_EQ(status.OutputPower, 1);
+  const Watch watch = WatchStations(sim.Api(), milliseconds(400));
+  EXPECT_EQ(watch.seen.size(), 4u);
+  EXPECT_EQ(watch.missed.size(), 4u);
+}
+
+TEST(SoftApTest, TheMacFilterDecidesWhoGetsIn) {
+  SimLibrary sim(SimLibrary::FastScenario(kQuickStations));
+  ASSERT_EQ(sim.Apply(AccessPoint(1, 1, {kFirst, kSecond}, 1)), 1);
+  EXPECT_EQ(WatchStations(sim.Api(), milliseconds(250)).seen, (std::set{kFirst, kSecond}));
+
+  ASSERT_EQ(sim.Apply(AccessPoint(1, 1, {kFirst}, 2)), 1);
+  const Watch rejecting = WatchStations(sim.Api(), milliseconds(250));
+  EXPECT_EQ(rejecting.seen.count(kFirst), 0u);
+  EXPECT_EQ(rejecting.seen.size(), 3u);
+
+  const MacAddress pinned = {0x02, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE};
+  ASSERT_EQ(sim.Tool({"add-station", FormatMac(pinned)}), 0);
+  const Watch withPinned = WatchStations(sim.Api(), milliseconds(150));
+  EXPECT_EQ(withPinned.seen.count(pinned), 1u);
+  EXPECT_EQ(withPinned.missed.count(pinned), 0u) << "a pinned station stays";
+}
+
+TEST(SoftApTest, ChannelsTheDomainRefusesAnAccessPointAreRefused) {
+  SimLibrary sim;
+  ASSERT_EQ(sim.Apply(StationProfile("OrvOpen")), 1);
+  ASSERT_TRUE(sim.WaitConnected());
+  for (int32_t channel : {52, 100, 12}) {
+    EXPECT_EQ(sim.Apply(AccessPoint(channel, channel > 14 ? 2 : 3)), 0) << channel;
+  }
+  EXPECT_EQ(sim.Status().MediaState, kMediaConnected) << "a refused profile changes nothing";
+  ASSERT_EQ(sim.Apply(AccessPoint(0, 3)), 1);
+  const int32_t chosen = sim.Api().ORVWL_FrequencyToChannel(sim.Status().Frequency);
+  EXPECT_TRUE(chosen == 1 || chosen == 6 || chosen == 11) << chosen;
+}
+
+}  // namespace
