@@ -1,9 +1,11 @@
 #include "simulator/profile_store.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <ctime>
 
 #include "core/text.h"
 #include "simulator/file_util.h"
@@ -41,8 +43,15 @@ std::string FileName(uint64_t serial, std::string_view name) {
 std::string ProfileStore::Folder() const { return home_ + "/profiles/" + RootComponent(root_); }
 
 std::vector<ProfileStore::Entry> ProfileStore::List() const {
+  const std::string folder = Folder();
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0) return {};
+  const FolderStamp stamp{st.st_dev, st.st_ino,
+                          st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec};
+  std::lock_guard lock(cacheMutex_);
+  if (folder == cachedFolder_ && stamp == cachedStamp_) return cachedEntries_;
   std::vector<Entry> entries;
-  DIR* dir = ::opendir(Folder().c_str());
+  DIR* dir = ::opendir(folder.c_str());
   if (dir == nullptr) return entries;
   while (const dirent* item = ::readdir(dir)) {
     const std::string_view file = item->d_name;
@@ -57,6 +66,15 @@ std::vector<ProfileStore::Entry> ProfileStore::List() const {
   std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
     return a.serial != b.serial ? a.serial < b.serial : a.file < b.file;
   });
+  // Folder times tick coarsely: a change in the same tick as the stamp could
+  // keep it, so a listing is reused only once the stamp is safely in the past.
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  const int64_t nowNs = now.tv_sec * 1000000000LL + now.tv_nsec;
+  constexpr int64_t kCoarseTickNs = 50000000;
+  cachedFolder_ = nowNs - stamp.modifiedNs > kCoarseTickNs ? folder : std::string();
+  cachedStamp_ = stamp;
+  cachedEntries_ = entries;
   return entries;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,11 +15,21 @@
 // string (slashes, dots, quotes, non-ASCII) inside the folder. Names compare
 // without regard to ASCII case. Writes go through a temporary file and a
 // rename, under a lock file, so other processes never see half a profile.
+// What identifies one state of a folder's listing.
+struct FolderStamp {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  int64_t modifiedNs = -1;
+  bool operator==(const FolderStamp&) const = default;
+};
+
 class ProfileStore {
  public:
   static constexpr std::size_t kMaxNameLength = 64;
 
   explicit ProfileStore(std::string home) : home_(std::move(home)) {}
+  ProfileStore(const ProfileStore&) = delete;
+  ProfileStore& operator=(const ProfileStore&) = delete;
 
   void SetRoot(std::string_view root) { root_ = root; }
 
@@ -43,4 +54,10 @@ class ProfileStore {
 
   std::string home_;
   std::string root_;
+
+  // The last listing, reused while the folder is unchanged.
+  mutable std::mutex cacheMutex_;  // guards the three below
+  mutable std::string cachedFolder_;
+  mutable FolderStamp cachedStamp_{};
+  mutable std::vector<Entry> cachedEntries_;
 };
