@@ -288,13 +288,14 @@ TEST_F(NicAdapterTest, NoStatusWhileZeroConfigurationManagesTheAdapter) {
 }
 
 TEST_F(NicAdapterTest, ConnectTwiceBeforeTheWorkerRunsAppliesTheLaterOnce) {
+  g->blockStatus = true;
   auto adapter = Make();
-  Event testStop;
-  ASSERT_TRUE(library.Lock(testStop));
-  std::this_thread::sleep_for(milliseconds(60));  // the worker now waits for the lock
+  // The worker is busy inside the library while both requests arrive.
+  ASSERT_TRUE(WaitUntil([] { return CallCount("ORVWL_GetWLANStatus") >= 1; }));
   adapter->Connect(Profile("First", 0, "one"));
   adapter->Connect(Profile("Second", 0, "two"));
-  library.Unlock();
+  g->blockStatus = false;
+  g->release.Set();
   ASSERT_TRUE(WaitUntil([] { return CallCount("ORVWL_SetWLANStatus") >= 1; }));
   std::this_thread::sleep_for(milliseconds(50));
   std::lock_guard lock(g->mutex);
@@ -313,8 +314,9 @@ TEST_F(NicAdapterTest, SuccessfulConnectIsRememberedButNeverTheEditingProfile) {
   EXPECT_EQ(Setting("LastProf"), "<none>");
 
   adapter->Connect(Profile("Home AP", 1, "home"));
-  ASSERT_TRUE(WaitUntil([&] { return Setting("LastAPProf") == "Home AP"; }));
-  EXPECT_EQ(IniFile(settingsPath).ReadString("LastApplyProf", "Ssid1", ""), "home");
+  ASSERT_TRUE(WaitUntil(
+      [&] { return IniFile(settingsPath).ReadString("LastApplyProf", "Ssid1", "") == "home"; }));
+  EXPECT_EQ(Setting("LastAPProf"), "Home AP");
 
   g->setStatusResult = 0;
   adapter->Connect(Profile("Failing", 0, "fail"));
