@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "ui/shell/art_glyphs.h"
+
+// The built-in button faces: page buttons with an icon and a caption, the
+// round buttons of the dark bands, the mode switch and the chart button.
+namespace ArtButtons {
+
+enum class Tone { kPrimary, kSecondary };
+
+struct PageButton {
+  QString caption;
+  ArtGlyphs::Glyph glyph;
+  Tone tone;
+  bool glyphAfter;  // the icon follows the caption, for forward moves
+};
+
+QImage PageFace(const PageButton& button, bool hover, qreal devicePixelRatio);
+
+// The round buttons that stand on a dark band: help, about and close.
+enum class Round { kHelp, kAbout, kClose };
+QImage RoundFace(Round kind, bool hover, qreal devicePixelRatio);
+
+// The mode switch: lit for the mode in use.
+QImage ModeFace(bool enabled, qreal devicePixelRatio);
+
+QImage ChartFace(bool hover, qreal devicePixelRatio);
+
+}  // namespace ArtButtons

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// A text from the string file; an empty or missing key keeps the design text.
+// The text is shown as it is, never used as a format.
+QString StringText(const QString& section, const QString& key, const QString& designText);
+
+// Which controls take their texts from the string file.
+enum class TextKinds {
+  kLabels,       // windows: labels only
+  kPageControls  // pages: labels, check boxes, panels and list-view columns
+};
+
+// Gives every owned control of those kinds the text of the key named after it
+// in the section; list-view columns use the keys "<list>_Col<i>".
+void LoadControlTexts(const QWidget& owner, const QString& section, TextKinds kinds);
+
+// The width of the label's text, measured as the label draws it.
+int LabelTextWidth(const QLabel& label);

@@ -1,0 +1,191 @@
+#include "ui/shell/form_res.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <filesystem>
+#include <string>
+
+#include "core/fa_global_var.h"
+#include "ui/shell/art_backgrounds.h"
+#include "ui/shell/art_buttons.h"
+#include "ui/shell/art_icons.h"
+#include "ui/shell/shell_geometry.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using ArtButtons::PageButton;
+using ArtButtons::Tone;
+using ArtGlyphs::Glyph;
+namespace G = ShellGeometry;
+
+TFormRes* gInstance = nullptr;
+
+// Settings written on Windows name folders with backslashes.
+std::string WithSlashes(std::string path) {
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  return path;
+}
+
+bool IsDirectory(const std::string& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+bool IsRegularFile(const std::string& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+struct PageButtonFace {
+  const char* name;  // between "ImgBtn" and the optional "On"
+  const char* caption;
+  Glyph glyph;
+  Tone tone;
+  bool glyphAfter = false;
+};
+
+// The page buttons carry their caption in the picture: pages never set one.
+const PageButtonFace kPageButtons[] = {
+    {"Act", "Activate", Glyph::kPower, Tone::kPrimary},
+    {"Actlater", "Activate Later", Glyph::kClock, Tone::kSecondary},
+    {"Actnow", "Activate Now", Glyph::kPower, Tone::kPrimary},
+    {"Add", "Add", Glyph::kPlus, Tone::kPrimary},
+    {"Apply", "Apply", Glyph::kCheck, Tone::kPrimary},
+    {"Back", "Back", Glyph::kArrowLeft, Tone::kSecondary},
+    {"Browse", "Browse", Glyph::kFolder, Tone::kSecondary},
+    {"Cancel", "Cancel", Glyph::kCross, Tone::kSecondary},
+    {"Chart", "Chart", Glyph::kLineChart, Tone::kPrimary},
+    {"Connect", "Connect", Glyph::kSignal, Tone::kPrimary},
+    {"Delete", "Delete", Glyph::kTrash, Tone::kSecondary},
+    {"Edit", "Edit", Glyph::kPencil, Tone::kSecondary},
+    {"Exit", "Exit", Glyph::kExit, Tone::kSecondary},
+    {"Next", "Next", Glyph::kArrowRight, Tone::kPrimary, true},
+    {"Refresh", "Refresh", Glyph::kRefresh, Tone::kPrimary},
+    {"Save", "Save", Glyph::kDisk, Tone::kPrimary},
+    {"Scan", "Scan", Glyph::kRadar, Tone::kPrimary},
+    {"Select", "Select", Glyph::kPointer, Tone::kSecondary},
+    {"Start", "Start", Glyph::kPlay, Tone::kPrimary},
+    {"Statistics", "Statistics", Glyph::kBars, Tone::kPrimary},
+};
+
+QString Name(const char* name) { return QString::fromLatin1(name); }
+
+}  // namespace
+
+TFormRes::TFormRes(qreal devicePixelRatio) : TFormRes(devicePixelRatio, FAGlobal()) {}
+
+TFormRes::TFormRes(qreal devicePixelRatio, const CFAGlobalVar& global)
+    : imgsType_(QSize(44, 22)),
+      imgsNull_(QSize(16, 22)),
+      imgsOvIcon_(QSize(16, 16)),
+      imgsOvIconXP_(QSize(16, 16)) {
+  const qreal screens = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : screens;
+  DrawPictures(ratio);
+  DrawImageLists(ratio);
+  ReplaceFromFiles(global);
+  gInstance = this;
+}
+
+TFormRes::~TFormRes() {
+  if (gInstance == this) gInstance = nullptr;
+}
+
+TFormRes* TFormRes::Instance() { return gInstance; }
+
+const QImage& TFormRes::Picture(QStringView name) const {
+  static const QImage none;
+  const auto found = pictures_.constFind(name.toString());
+  return found == pictures_.cend() ? none : *found;
+}
+
+QIcon TFormRes::TrayIcon(bool newerLook, int index) const {
+  QIcon icon;
+  for (int size : {16, 20, 22, 24, 32, 48, 64}) {
+    icon.addPixmap(QPixmap::fromImage(ArtIcons::Tray(newerLook, index, size, 1.0)));
+  }
+  return icon;
+}
+
+void TFormRes::Add(const QString& name, const QImage& picture) {
+  names_.append(name);
+  pictures_.insert(name, picture);
+}
+
+void TFormRes::DrawPictures(qreal ratio) {
+  using namespace ArtBackgrounds;
+  const char* station[] = {"ImgMainInfo", "ImgMainSurvey", "ImgMainProfile", "ImgMainAdapter"};
+  for (int i = 0; i < G::kStationTabCount; ++i) {
+    Add(Name(station[i]), MainWindow(G::kStationTabCount, i, ratio));
+  }
+  const char* accessPoint[] = {"ImgAPInfo", "ImgAPCfg", "ImgAPFilter"};
+  for (int i = 0; i < G::kAPTabCount; ++i) {
+    Add(Name(accessPoint[i]), MainWindow(G::kAPTabCount, i, ratio));
+  }
+
+  const struct {
+    const char* name;
+    int features;
+  } pages[] = {
+      {"ImgFrLink", kSplit | kMeters},         {"ImgSurvey", kSplit | kLeftButtons},
+      {"ImgFrProfile", kSplit | kLeftButtons}, {"ImgAdapter", kLeftButtons},
+      {"ImgFrProfSet", kLeftButtons},          {"ImgFrActive", kSuccess | kLeftButtons},
+      {"ImgFrAPInfo", kSplit | kRightButtons}, {"ImgFrAPCfg", kSplit | kRightButtons},
+      {"ImgFrAPFilter", kLeftButtons},
+  };
+  for (const auto& page : pages) Add(Name(page.name), Page(page.features, ratio));
+  Add(QStringLiteral("ImgAboutBG"), AboutBox(ratio));
+  Add(QStringLiteral("ImgChartBG"), ChartWindow(ratio));
+  Add(QStringLiteral("ImgMark"), ArtIcons::Mark(ratio));
+  Add(QStringLiteral("ImgLight"), ArtIcons::Light(ratio));
+
+  using ArtButtons::Round;
+  Add(QStringLiteral("ImgBtnAboutN"), ArtButtons::RoundFace(Round::kAbout, false, ratio));
+  Add(QStringLiteral("ImgBtnAboutH"), ArtButtons::RoundFace(Round::kAbout, true, ratio));
+  Add(QStringLiteral("ImgBtnHelpN"), ArtButtons::RoundFace(Round::kHelp, false, ratio));
+  Add(QStringLiteral("ImgBtnHelpH"), ArtButtons::RoundFace(Round::kHelp, true, ratio));
+  Add(QStringLiteral("ImgBtnCloseN"), ArtButtons::RoundFace(Round::kClose, false, ratio));
+  Add(QStringLiteral("ImgBtnCloseH"), ArtButtons::RoundFace(Round::kClose, true, ratio));
+  Add(QStringLiteral("ImgBtnEnable"), ArtButtons::ModeFace(true, ratio));
+  Add(QStringLiteral("ImgBtnDisable"), ArtButtons::ModeFace(false, ratio));
+  Add(QStringLiteral("ImgBtnTChart"), ArtButtons::ChartFace(false, ratio));
+  Add(QStringLiteral("ImgBtnTChartOn"), ArtButtons::ChartFace(true, ratio));
+
+  for (const PageButtonFace& face : kPageButtons) {
+    const PageButton button{Name(face.caption), face.glyph, face.tone, face.glyphAfter};
+    const QString name = QStringLiteral("ImgBtn") + Name(face.name);
+    Add(name, ArtButtons::PageFace(button, false, ratio));
+    Add(name + QStringLiteral("On"), ArtButtons::PageFace(button, true, ratio));
+  }
+}
+
+void TFormRes::DrawImageLists(qreal ratio) {
+  // Row picture index: bit 1 protected, bit 0 ad hoc.
+  for (int index = 0; index < 4; ++index) {
+    imgsType_.Add(ArtIcons::NetworkRow((index & 2) != 0, (index & 1) != 0, ratio));
+  }
+  for (int state = 0; state < ArtIcons::kTrayStateCount; ++state) {
+    imgsOvIcon_.Add(ArtIcons::Tray(false, state, 16, ratio));
+    imgsOvIconXP_.Add(ArtIcons::Tray(true, state, 16, ratio));
+  }
+}
+
+void TFormRes::ReplaceFromFiles(const CFAGlobalVar& global) {
+  const std::string resPath = global.InfoRead("Setting", "Res_Path", "");
+  if (resPath.empty()) return;
+  std::string folder = global.ProgramDir() + WithSlashes(resPath);
+  if (folder.back() != '/') folder += '/';
+  if (!IsDirectory(folder)) return;
+  for (const QString& name : std::as_const(names_)) {
+    const std::string file = global.InfoRead("FormRes_TImage", name.toStdString(), "");
+    if (file.empty()) continue;
+    const std::string path = folder + WithSlashes(file);
+    if (!IsRegularFile(path)) continue;
+    // A file that is no picture keeps the built-in one, as a missing file does.
+    QImage replacement;
+    if (replacement.load(QString::fromLocal8Bit(path))) pictures_.insert(name, replacement);
+  }
+}
