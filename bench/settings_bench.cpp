@@ -40,6 +40,18 @@ void BM_InfoReadUnchangedFile(benchmark::State& state) {
 }
 BENCHMARK(BM_InfoReadUnchangedFile);
 
+// A reader that has not seen the file yet: open, read and parse all of it.
+void BM_InfoReadFirstRead(benchmark::State& state) {
+  const std::string dir = BenchDir();
+  const std::string path = MakeSettings(dir, 1);
+  for (auto _ : state) {
+    IniFile ini(path);
+    benchmark::DoNotOptimize(ini.ReadString("Section57", "Key11", ""));
+  }
+  std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_InfoReadFirstRead);
+
 // Every read follows a change written by another process, so every read
 // parses the file again: the worst case.
 void BM_InfoReadAfterEachForeignWrite(benchmark::State& state) {

@@ -54,60 +54,88 @@ std::string WriteTarget(const std::string& path) {
 
 enum class LineKind { Blank, Comment, Section, Key };
 
+namespace {
+
+// Names are looked up without case and without copying them.
+struct FoldedHash {
+  std::size_t operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037ull;
+    for (char c : name) {
+      const char folded = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+      hash = (hash ^ static_cast<unsigned char>(folded)) * 1099511628211ull;
+    }
+    return hash;
+  }
+};
+
+struct FoldedEqual {
+  bool operator()(std::string_view a, std::string_view b) const { return EqualsNoCase(a, b); }
+};
+
+using NameIndex = std::unordered_map<std::string_view, std::size_t, FoldedHash, FoldedEqual>;
+
+}  // namespace
+
 struct IniLine {
   std::size_t start = 0;       // first byte of the line
   std::size_t contentEnd = 0;  // end of the line's text, before its line break
   std::size_t breakEnd = 0;    // after the first line break (== contentEnd at end of file)
   LineKind kind = LineKind::Blank;
-  std::string name;  // section or key name, trimmed
-  std::string value;
+  std::string_view name;  // section or key name, trimmed; views into ParsedIni::text
+  std::string_view value;
   bool hasValue = false;
 };
 
 struct IniSection {
-  std::string name;
+  std::string_view name;
   std::size_t headerLine = SIZE_MAX;  // SIZE_MAX: the unnamed part before the first header
   std::size_t firstLine = 0;          // body lines [firstLine, endLine)
   std::size_t endLine = 0;
-  std::unordered_map<std::string, std::size_t> keys;  // folded name -> first line
+  NameIndex keys;  // name -> first line
 };
 
+// Lines and sections view into `text`, so a parsed file is never copied or moved.
 struct ParsedIni {
+  ParsedIni() = default;
+  ParsedIni(const ParsedIni&) = delete;
+  ParsedIni& operator=(const ParsedIni&) = delete;
+
   FileStamp stamp;
   bool exists = false;
   std::string text;
   std::vector<IniLine> lines;
   std::vector<IniSection> sections;
-  std::unordered_map<std::string, std::size_t> sectionIndex;  // folded name -> first section
+  NameIndex sectionIndex;  // name -> first section
 
   const IniSection* Find(std::string_view section) const {
-    auto it = sectionIndex.find(LowerAscii(section));
+    auto it = sectionIndex.find(section);
     return it == sectionIndex.end() ? nullptr : &sections[it->second];
   }
 
   const IniLine* FindKey(std::string_view section, std::string_view key) const {
     const IniSection* s = Find(section);
     if (s == nullptr) return nullptr;
-    auto it = s->keys.find(LowerAscii(key));
+    auto it = s->keys.find(key);
     return it == s->keys.end() ? nullptr : &lines[it->second];
   }
 };
 
 namespace {
 
-void AddSection(ParsedIni& ini, std::string name, std::size_t headerLine, std::size_t firstLine) {
+void AddSection(ParsedIni& ini, std::string_view name, std::size_t headerLine,
+                std::size_t firstLine) {
   if (!ini.sections.empty()) ini.sections.back().endLine = headerLine;
   IniSection section;
-  section.name = std::move(name);
+  section.name = name;
   section.headerLine = headerLine;
   section.firstLine = firstLine;
-  ini.sectionIndex.emplace(LowerAscii(section.name), ini.sections.size());
+  ini.sectionIndex.emplace(section.name, ini.sections.size());
   ini.sections.push_back(std::move(section));
 }
 
 void Parse(ParsedIni& ini) {
   const std::string& t = ini.text;
-  AddSection(ini, std::string(), SIZE_MAX, 0);
+  AddSection(ini, std::string_view(), SIZE_MAX, 0);
   std::size_t pos = 0;
   while (pos < t.size()) {
     IniLine line;
@@ -127,7 +155,7 @@ void Parse(ParsedIni& ini) {
     } else if (content.front() == '[' && content.find(']', 1) != std::string_view::npos) {
       line.kind = LineKind::Section;
       const std::size_t close = content.rfind(']');
-      line.name = std::string(Trim(content.substr(1, close - 1)));
+      line.name = Trim(content.substr(1, close - 1));
       ini.lines.push_back(std::move(line));
       AddSection(ini, ini.lines.back().name, index, index + 1);
       continue;
@@ -137,13 +165,13 @@ void Parse(ParsedIni& ini) {
       line.kind = LineKind::Key;
       const std::size_t eq = content.find('=');
       if (eq == std::string_view::npos) {
-        line.name = std::string(content);
+        line.name = content;
       } else {
-        line.name = std::string(Trim(content.substr(0, eq)));
-        line.value = std::string(Trim(content.substr(eq + 1)));
+        line.name = Trim(content.substr(0, eq));
+        line.value = Trim(content.substr(eq + 1));
         line.hasValue = true;
       }
-      ini.sections.back().keys.emplace(LowerAscii(line.name), index);
+      ini.sections.back().keys.emplace(line.name, index);
     }
     ini.lines.push_back(std::move(line));
   }
@@ -282,7 +310,7 @@ std::vector<std::string> IniFile::SectionNames() const {
   const auto ini = Current();
   std::vector<std::string> names;
   for (const IniSection& s : ini->sections) {
-    if (s.headerLine != SIZE_MAX) names.push_back(s.name);
+    if (s.headerLine != SIZE_MAX) names.emplace_back(s.name);
   }
   return names;
 }
@@ -294,8 +322,8 @@ std::vector<std::string> IniFile::KeyNames(std::string_view section) const {
   if (s == nullptr) return names;
   for (std::size_t i = s->firstLine; i < s->endLine; ++i) {
     const IniLine& line = ini->lines[i];
-    if (line.kind == LineKind::Key && s->keys.at(LowerAscii(line.name)) == i) {
-      names.push_back(line.name);
+    if (line.kind == LineKind::Key && s->keys.at(line.name) == i) {
+      names.emplace_back(line.name);
     }
   }
   return names;
@@ -341,7 +369,8 @@ void InsertEntries(const ParsedIni& ini, std::string& text, std::string_view sec
 // Rewrites the value of a key line in place; false when it already holds it.
 bool ReplaceValue(std::string& text, const IniLine& line, std::string_view value) {
   if (line.hasValue && line.value == value) return false;
-  text.replace(line.start, line.contentEnd - line.start, line.name + "=" + std::string(value));
+  text.replace(line.start, line.contentEnd - line.start,
+               std::string(line.name) + "=" + std::string(value));
   return true;
 }
 
