@@ -8,6 +8,7 @@
 #include "core/instance_check.h"
 #include "core/start_flags.h"
 #include "ui/shell/form_main.h"
+#include "ui/shell/form_res.h"
 #include "ui/shell/system_error_box.h"
 
 namespace {
@@ -38,10 +39,12 @@ int main(int argc, char** argv) {
   if (!instanceMutex) return 0;
 
   std::unique_ptr<QApplication> app;
+  std::unique_ptr<TFormRes> imageStore;
   try {
     app = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QString::fromLocal8Bit(global.AppTitle()));
     QApplication::setQuitOnLastWindowClosed(false);
+    imageStore = std::make_unique<TFormRes>();
     TFormMain window;
     window.Start(startFlags);
     if (startFlags & kStartUI) window.show();
@@ -53,5 +56,7 @@ int main(int argc, char** argv) {
     DebugLog("Exception(WinMain)");
     ShowExceptionBox(QString());
   }
+  // The image store outlives the main window and goes before the mutex.
+  imageStore.reset();
   return 0;
 }

@@ -4,6 +4,9 @@
 
 #include <filesystem>
 
+#include "core/ini_file.h"
+#include "core/text.h"
+#include "model/profile_ini.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_dir.h"
 
@@ -19,12 +22,15 @@ class StartupTest : public ::testing::Test {
       fs::copy_file(std::string(ORV_BIN_DIR) + "/" + file, dir.File(file));
     }
     fs::create_directory(runtime.Path() + "/run");
+    fs::permissions(runtime.Path() + "/run", fs::perms::owner_all);
   }
 
-  // Each test gets its own per-user runtime folder, so a utility running on
-  // this machine is never reached.
+  // Each test gets its own per-user runtime folder and simulator home, so a
+  // utility running on this machine is never reached and no other test's
+  // adapter is pulled out.
   std::vector<std::string> Env() const {
-    return {"XDG_RUNTIME_DIR=" + runtime.Path() + "/run", "QT_QPA_PLATFORM=offscreen",
+    return {"XDG_RUNTIME_DIR=" + runtime.Path() + "/run",
+            "ORVWL_SIM_HOME=" + runtime.Path() + "/sim", "QT_QPA_PLATFORM=offscreen",
             "DISPLAY=", "WAYLAND_DISPLAY="};
   }
   std::unique_ptr<ChildProcess> Start(std::vector<std::string> args) {
@@ -33,6 +39,16 @@ class StartupTest : public ::testing::Test {
   int Run(std::vector<std::string> args) { return RunProgram(program, std::move(args), Env()); }
   bool LogHas(const std::string& file, const std::string& line) {
     return ReadFile(dir.File(file)).find(line + "\r\n") != std::string::npos;
+  }
+  int LogCount(const std::string& line) {
+    const std::string log = ReadFile(dir.File("orvane-wlan.Log"));
+    int count = 0;
+    for (auto at = log.find(line); at != std::string::npos; at = log.find(line, at + 1)) ++count;
+    return count;
+  }
+  // The simulator's control tool, as a user runs it beside the utility.
+  int Simulator(const std::string& command) {
+    return RunProgram(std::string(ORV_BIN_DIR) + "/orvwl-sim", {command}, Env());
   }
 
   TempDir dir;
@@ -43,7 +59,8 @@ class StartupTest : public ::testing::Test {
 TEST_F(StartupTest, SingleInstanceAndCloseBetweenRealProcesses) {
   WriteFile(dir.File("orvane-wlan.Log"), "");
   auto first = Start({"/UI", "/ui:1"});
-  ASSERT_TRUE(WaitUntil([&] { return fs::exists(runtime.Path() + "/run/Or-Vane_NotifyMsg.sock"); }));
+  ASSERT_TRUE(
+      WaitUntil([&] { return fs::exists(runtime.Path() + "/run/Or-Vane_NotifyMsg.sock"); }));
   EXPECT_TRUE(LogHas("orvane-wlan.Log", "== START LOG =="));
   EXPECT_TRUE(LogHas("orvane-wlan.Log", "Param(1) /UI"));
   EXPECT_TRUE(LogHas("orvane-wlan.Log", "Param(2) /ui:1"));
@@ -71,6 +88,48 @@ TEST_F(StartupTest, MissingLibraryEndsWithExitCodeZero) {
   EXPECT_FALSE(fs::exists(runtime.Path() + "/run/Or-Vane_Mutex.lock"));
   EXPECT_EQ(ReadFile(dir.File("orvane-wlan.Log")),
             "== START LOG ==\r\nParam(1) /UI\r\n== START LOG ==\r\nParam(1) /Close\r\n");
+}
+
+constexpr char kSelectDev[] =
+    "Select Dev: <Or-Vane Simulated Wireless LAN Adapter><SIM\\ORVWL_0001><9999>";
+
+TEST_F(StartupTest, FollowsTheAdapterOutAndBackInUntilClosed) {
+  WriteFile(dir.File("orvane-wlan.Log"), "");
+  auto utility = Start({"/UI", "/TrayIcon"});
+  ASSERT_TRUE(WaitUntil([&] { return LogHas("orvane-wlan.Log", kSelectDev); }));
+  EXPECT_TRUE(WaitUntil([&] { return LogHas("orvane-wlan.Log", "Connect last => Default"); }));
+
+  EXPECT_EQ(Simulator("unplug"), 0);
+  EXPECT_TRUE(WaitUntil([&] { return LogHas("orvane-wlan.Log", "CNICAdapter::~CNICAdapter()"); }));
+  EXPECT_TRUE(utility->Running());
+
+  EXPECT_EQ(Simulator("plug"), 0);
+  EXPECT_TRUE(WaitUntil([&] { return LogCount(kSelectDev) == 2; }));
+
+  EXPECT_EQ(Run({"/Close"}), 0);
+  EXPECT_EQ(utility->Wait(milliseconds(5000)), 0);
+}
+
+TEST_F(StartupTest, ServiceStartAppliesTheLastAppliedProfileAtAttach) {
+  WLProfile last{};
+  ResetSecurity(last);
+  last.NetworkMode = 1;
+  last.TxRate = 15;
+  CopyText(last.ProfileName, "Corner");
+  CopyText(last.Ssid1, "OrvOpen");
+  IniFile settings(dir.File("orvane-wlan.bin"));
+  ProfToIniFile(settings, last, "LastApplyProf");
+  WriteFile(dir.File("orvane-wlan.Log"), "");
+
+  auto utility = Start({"/Service"});
+  ASSERT_TRUE(WaitUntil([&] { return LogHas("orvane-wlan.Log", kSelectDev); }));
+  // The library took the profile: the utility records it as the last one used.
+  EXPECT_TRUE(WaitUntil(
+      [&] { return settings.ReadString("SIM\\ORVWL_0001-9999", "LastProf", "") == "Corner"; }));
+  EXPECT_FALSE(LogHas("orvane-wlan.Log", "Connect last => Default"));
+
+  EXPECT_EQ(Run({"/Close"}), 0);
+  EXPECT_EQ(utility->Wait(milliseconds(5000)), 0);
 }
 
 }  // namespace

@@ -1,0 +1,46 @@
+#include "ui/shell/page_parts.h"
+
+#include "ui/controls/ellipsis_label.h"
+#include "ui/shell/art_kit.h"
+#include "ui/shell/form_res.h"
+#include "ui/shell/image.h"
+#include "ui/shell/property_page_frame.h"
+#include "ui/shell/shell_geometry.h"
+
+namespace PageParts {
+
+namespace G = ShellGeometry;
+
+// The heading band starts with a small bar; the text begins after it.
+constexpr int kHeadingIndent = 18;
+// Room on the right of a heading for a button in the band.
+constexpr int kHeadingRightRoom = 44;
+constexpr int kHeadingPixelSize = 13;
+
+TImage* AddBackground(TPropertyPageFrame& page) {
+  auto* image = new TImage(&page);
+  image->setObjectName(QStringLiteral("ImgBG"));
+  image->setGeometry(QRect(QPoint(0, 0), G::kPageSize));
+  image->lower();
+  return image;
+}
+
+void ShowPicture(TImage& image, QStringView picture) {
+  if (const TFormRes* res = TFormRes::Instance()) image.SetPicture(res->Picture(picture));
+}
+
+TEllipsisLabel* AddHeading(TPropertyPageFrame& page, const char* name, const char* designText,
+                           const QRect& card) {
+  auto* label = new TEllipsisLabel(QString::fromLatin1(designText), &page);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(card.left() + kHeadingIndent, card.top(),
+                     card.width() - kHeadingIndent - kHeadingRightRoom, G::kHeadingHeight);
+  label->SetEllipsisEnd(true);
+  label->setFont(ArtKit::PixelFont(kHeadingPixelSize, QFont::Bold));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, ArtKit::kTealDark);
+  label->setPalette(palette);
+  return label;
+}
+
+}  // namespace PageParts
