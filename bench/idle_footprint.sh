@@ -3,17 +3,11 @@
 # adapter attached, on a virtual display: CPU time over one idle minute, and
 # resident memory at its end. Usage: bench/idle_footprint.sh [build/bin] [seconds]
 set -euo pipefail
-bin=$(realpath "${1:-build/bin}")
 seconds=${2:-60}
-title=$(sed -n 's/^AppTitle=\(.*\)\r\?$/\1/p' "$bin/orvane-wlan.ini" | tr -d '\r')
-title=${title:-orvane-wlan}
 
 source "$(dirname "$0")/virtual_display.sh"
-work=$(mktemp -d)
+prepare_program_folder "${1:-build/bin}"
 trap '[ -n "${app:-}" ] && "$work/orvane-wlan" /Close; stop_virtual_display; rm -rf "$work"' EXIT
-cp "$bin"/orvane-wlan "$bin"/ORVWL.DLL "$bin"/orvane-wlan.bin "$bin"/orvane-wlan.ini "$work"/
-mkdir -m 700 "$work/run"
-export XDG_RUNTIME_DIR="$work/run" ORVWL_SIM_HOME="$work/sim"
 start_virtual_display
 
 # CPU time of the process so far, in clock ticks (user + system).

@@ -2,17 +2,11 @@
 # Time from exec to the main window being viewable with "/UI", on a virtual
 # display, over several runs. Usage: bench/startup_time.sh [build/bin] [runs]
 set -euo pipefail
-bin=$(realpath "${1:-build/bin}")
 runs=${2:-10}
-title=$(sed -n 's/^AppTitle=\(.*\)\r\?$/\1/p' "$bin/orvane-wlan.ini" | tr -d '\r')
-title=${title:-orvane-wlan}
 
 source "$(dirname "$0")/virtual_display.sh"
-work=$(mktemp -d)
+prepare_program_folder "${1:-build/bin}"
 trap 'stop_virtual_display; rm -rf "$work"' EXIT
-cp "$bin"/orvane-wlan "$bin"/ORVWL.DLL "$bin"/orvane-wlan.bin "$bin"/orvane-wlan.ini "$work"/
-mkdir -m 700 "$work/run"
-export XDG_RUNTIME_DIR="$work/run" ORVWL_SIM_HOME="$work/sim"
 start_virtual_display
 
 # One timed start; prints the milliseconds, or fails when the utility ended

@@ -30,3 +30,15 @@ stop_virtual_display() {
     virtual_display_pid=
   fi
 }
+
+# The utility's program folder copied to a scratch folder of the benchmark's
+# own, with its own runtime and simulator homes: sets bin, title and work.
+prepare_program_folder() {
+  bin=$(realpath "$1")
+  title=$(sed -n 's/^AppTitle=\(.*\)\r\?$/\1/p' "$bin/orvane-wlan.ini" | tr -d '\r')
+  title=${title:-orvane-wlan}
+  work=$(mktemp -d)
+  cp "$bin"/orvane-wlan "$bin"/ORVWL.DLL "$bin"/orvane-wlan.bin "$bin"/orvane-wlan.ini "$work"/
+  mkdir -m 700 "$work/run"
+  export XDG_RUNTIME_DIR="$work/run" ORVWL_SIM_HOME="$work/sim"
+}
