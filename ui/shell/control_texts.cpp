@@ -48,6 +48,12 @@ void LoadControlTexts(const QWidget& owner, const QString& section, TextKinds ki
   }
 }
 
+void NamePictureButton(QWidget& control, const QString& section, const QString& faceWord) {
+  const QString name = StringText(section, control.objectName(), faceWord);
+  control.setAccessibleName(name);
+  control.setToolTip(name);
+}
+
 int LabelTextWidth(const QLabel& label) {
   int flags = static_cast<int>(label.alignment());
   if (label.buddy() != nullptr) flags |= Qt::TextShowMnemonic;

@@ -9,7 +9,8 @@
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
 #include "core/text.h"
-#include "tests/ui/main/main_test_env.h"
+#include "tests/ui/support/find_child.h"
+#include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/triface_label.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/form_notifier.h"
@@ -75,7 +76,7 @@ class FormNotifierTest : public QObject {
     // Codes are delivered in order: once the later one has run, so would the earlier.
     control->Post(PM_SHOWPAGE, 3);
     QTRY_COMPARE(window.CurrentLabel()->objectName(), QStringLiteral("LbSiteSurvey"));
-    QVERIFY(window.findChild<QWidget*>(QStringLiteral("FrameProfile1"))->isHidden());
+    QVERIFY(UiTest::FindChild<QWidget>(window, "FrameProfile1")->isHidden());
   }
 
   void theWindowGoingFirstLeavesTheNotifierHarmless() {
@@ -91,6 +92,6 @@ class FormNotifierTest : public QObject {
   }
 };
 
-static const bool registered = MainTestEnv::Register<FormNotifierTest>();
+static const bool registered = UiTestEnv::Register<FormNotifierTest>();
 
 #include "form_notifier_test.moc"

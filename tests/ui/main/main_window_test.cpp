@@ -14,7 +14,8 @@
 #include "core/start_flags.h"
 #include "core/text.h"
 #include "model/profile_ini.h"
-#include "tests/ui/main/main_test_env.h"
+#include "tests/ui/support/find_child.h"
+#include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/triface_btn.h"
 #include "ui/controls/triface_label.h"
 #include "ui/profile/frame_profile.h"
@@ -97,7 +98,7 @@ struct Running {
   }
   template <typename T = QWidget>
   T* Control(const char* name) {
-    return window.findChild<T*>(QString::fromLatin1(name));
+    return UiTest::FindChild<T>(window, name);
   }
   QString Applied() const {
     WLProfile applied{};
@@ -148,8 +149,8 @@ class MainWindowTest : public QObject {
 
  private slots:
   void init() {
-    MainTestEnv::WriteSettings(Settings());
-    QVERIFY(MainTestEnv::Simulator({"reset"}));
+    UiTestEnv::WriteSettings(Settings());
+    QVERIFY(UiTestEnv::Simulator({"reset"}));
     FAGlobal().SetOSLevel(7);
   }
 
@@ -190,14 +191,14 @@ class MainWindowTest : public QObject {
     TFormMain window(FastTiming());
     window.show();
     // A probe stands in for the survey page, found by its component name.
-    window.findChild<QWidget*>(QStringLiteral("FrameSurvey1"))
+    UiTest::FindChild<QWidget>(window, "FrameSurvey1")
         ->setObjectName(QStringLiteral("SurveyAside"));
     auto* probe = new ProbePage(&window);
     probe->setObjectName(QStringLiteral("FrameSurvey1"));
-    auto* lbLink = window.findChild<TTrifaceLabel*>(QStringLiteral("LbLinkInfo"));
-    auto* lbSurvey = window.findChild<TTrifaceLabel*>(QStringLiteral("LbSiteSurvey"));
-    auto* lbProfile = window.findChild<TTrifaceLabel*>(QStringLiteral("LbProfile"));
-    auto* linkPage = window.findChild<QWidget*>(QStringLiteral("FrameLinkInfo1"));
+    auto* lbLink = UiTest::FindChild<TTrifaceLabel>(window, "LbLinkInfo");
+    auto* lbSurvey = UiTest::FindChild<TTrifaceLabel>(window, "LbSiteSurvey");
+    auto* lbProfile = UiTest::FindChild<TTrifaceLabel>(window, "LbProfile");
+    auto* linkPage = UiTest::FindChild<QWidget>(window, "FrameLinkInfo1");
 
     QTest::mouseClick(lbSurvey, Qt::LeftButton);
     QCOMPARE(window.CurrentPage(), probe);
@@ -218,7 +219,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(probe->leaves, 1);
     QCOMPARE(window.CurrentPage(), probe);
     QCOMPARE(window.CurrentLabel(), lbSurvey);
-    QVERIFY(window.findChild<QWidget*>(QStringLiteral("FrameProfile1"))->isHidden());
+    QVERIFY(UiTest::FindChild<QWidget>(window, "FrameProfile1")->isHidden());
 
     probe->refuseLeave = false;
     window.HandleNotify(PM_SHOWPAGE, 1);
@@ -234,16 +235,16 @@ class MainWindowTest : public QObject {
 
   void modeSwitchWithoutAdapterOnlyChangesTheNavigation() {
     TFormMain window(FastTiming());
-    auto* softAP = window.findChild<TTrifaceBtn*>(QStringLiteral("BtnSoftAP"));
+    auto* softAP = UiTest::FindChild<TTrifaceBtn>(window, "BtnSoftAP");
     QVERIFY(!softAP->isEnabled());
     softAP->setEnabled(true);
     QTest::mouseClick(softAP, Qt::LeftButton);
     QCOMPARE(window.FuncMode(), TFormMain::kModeAccessPoint);
     QCOMPARE(window.CurrentPage()->objectName(), QStringLiteral("FrameAPInfo1"));
-    QVERIFY(window.findChild<QWidget*>(QStringLiteral("LbLinkInfo"))->isHidden());
-    QVERIFY(!window.findChild<QWidget*>(QStringLiteral("LbAPFilter"))->isHidden());
+    QVERIFY(UiTest::FindChild<QWidget>(window, "LbLinkInfo")->isHidden());
+    QVERIFY(!UiTest::FindChild<QWidget>(window, "LbAPFilter")->isHidden());
     QCOMPARE(window.TrayIconMain().Index(), TFormMain::kTrayAccessPoint);
-    QVERIFY(!QString::fromStdString(MainTestEnv::ReadSettings()).contains(u"OperateMode"));
+    QVERIFY(!QString::fromStdString(UiTestEnv::ReadSettings()).contains(u"OperateMode"));
   }
 
   void modeSwitchWithAdapterReattachesThePagesAndStartsTheAccessPoint() {
@@ -308,7 +309,7 @@ class MainWindowTest : public QObject {
   }
 
   void connectLastHonoursInitConnect() {
-    MainTestEnv::WriteSettings(Settings("InitConnect=0\r\n"));
+    UiTestEnv::WriteSettings(Settings("InitConnect=0\r\n"));
     Running quiet;
     QVERIFY(quiet.Attached());
     // Several collections later nothing has been applied.
@@ -364,7 +365,7 @@ class MainWindowTest : public QObject {
   }
 
   void removalClosesTheOpenMessageBoxBeforeTheAdapterGoes() {
-    MainTestEnv::WriteSettings(Settings("EnableZeroCfg=1\r\n"));
+    UiTestEnv::WriteSettings(Settings("EnableZeroCfg=1\r\n"));
     Running r;
     QVERIFY(r.Attached());
     QVERIFY(r.window.Adapter()->ZeroCfgEnabled());
@@ -376,7 +377,7 @@ class MainWindowTest : public QObject {
       if (box == nullptr) return;
       connect(box, &QDialog::finished, box,
               [&] { adapterAliveWhenBoxClosed = r.window.Adapter() != nullptr; });
-      QVERIFY(MainTestEnv::Simulator({"unplug"}));
+      QVERIFY(UiTestEnv::Simulator({"unplug"}));
     });
     // Opening while the service is in charge asks first; the removal answers.
     r.window.HandleNotify(PM_SHOW, 0);
@@ -388,7 +389,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!r.window.isVisible());
     QVERIFY(!r.Control("BtnSoftAP")->isEnabled());
 
-    QVERIFY(MainTestEnv::Simulator({"plug"}));
+    QVERIFY(UiTestEnv::Simulator({"plug"}));
     QVERIFY(r.Attached());
     QCOMPARE(r.probe->changes.last(), (ProbePage::Change{1, 0, true}));
   }
@@ -439,7 +440,7 @@ class MainWindowTest : public QObject {
     FAGlobal().SetOSLevel(7);
     TFormMain idle(FastTiming());
     idle.UpdateTrayMenu();
-    QVERIFY(!idle.findChild<QAction*>(QStringLiteral("MenuItWZC"))->isVisible());
+    QVERIFY(!UiTest::FindChild<QAction>(idle, "MenuItWZC")->isVisible());
   }
 
   void titleBarCloseHidesAndOpenBringsTheWindowBack() {
@@ -463,17 +464,17 @@ class MainWindowTest : public QObject {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
     TFormMain window(FastTiming());
-    auto* help = window.findChild<TTrifaceBtn*>(QStringLiteral("BtnHelp"));
+    auto* help = UiTest::FindChild<TTrifaceBtn>(window, "BtnHelp");
     QTest::mouseClick(help, Qt::LeftButton);
     QVERIFY(catcher.urls.isEmpty());
-    MainTestEnv::WriteSettings(Settings("HelpFile=doc\\help.html\r\n"));
+    UiTestEnv::WriteSettings(Settings("HelpFile=doc\\help.html\r\n"));
     QTest::mouseClick(help, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(catcher.urls, (QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(
-                               MainTestEnv::ProgramDir() + "doc/help.html"))}));
+                               UiTestEnv::ProgramDir() + "doc/help.html"))}));
   }
 };
 
-static const bool registered = MainTestEnv::Register<MainWindowTest>();
+static const bool registered = UiTestEnv::Register<MainWindowTest>();
 
 #include "main_window_test.moc"

@@ -6,6 +6,7 @@
 #include "core/fa_global_var.h"
 #include "orv_version.h"
 #include "tests/ui/shell/shell_test_env.h"
+#include "tests/ui/support/find_child.h"
 #include "ui/controls/triface_btn.h"
 #include "ui/shell/form_about.h"
 #include "ui/shell/form_res.h"
@@ -14,7 +15,7 @@
 namespace {
 
 QString Text(const QWidget& box, const char* name) {
-  return box.findChild<QLabel*>(QString::fromLatin1(name))->text();
+  return UiTest::FindChild<QLabel>(box, name)->text();
 }
 
 void SendMouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButtons held) {
@@ -47,7 +48,7 @@ class AboutTest : public QObject {
     QTimer::singleShot(0, [&] {
       onStack = TFormBase::TopModalForm() == &about;
       driver = Text(about, "LblDriverVer");
-      about.findChild<TTrifaceBtn*>(QStringLiteral("BtnClose"))->click();
+      UiTest::FindChild<TTrifaceBtn>(about, "BtnClose")->click();
     });
     QCOMPARE(about.Show(nullptr, nullptr), TFormBase::kMrOk);
     QVERIFY(onStack);
@@ -76,9 +77,9 @@ class AboutTest : public QObject {
         "[Setting]\r\n[FormAbout_CtrlPos]\r\nLbRight=30,130\r\n"
         "[FormAbout_Visible]\r\nLbDriverVer=0\r\nLblDriverVer=0\r\n");
     TFormAbout about;
-    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("LbRight"))->pos(), QPoint(30, 130));
-    QVERIFY(about.findChild<QLabel*>(QStringLiteral("LbDriverVer"))->isHidden());
-    QVERIFY(about.findChild<QLabel*>(QStringLiteral("LblDriverVer"))->isHidden());
+    QCOMPARE(UiTest::FindChild<QLabel>(about, "LbRight")->pos(), QPoint(30, 130));
+    QVERIFY(UiTest::FindChild<QLabel>(about, "LbDriverVer")->isHidden());
+    QVERIFY(UiTest::FindChild<QLabel>(about, "LblDriverVer")->isHidden());
   }
 
   void draggingTheBackgroundMovesTheBox() {
@@ -87,7 +88,7 @@ class AboutTest : public QObject {
     about.move(100, 100);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    TImage* background = about.findChild<TImage*>(QStringLiteral("ImgBG"));
+    TImage* background = UiTest::FindChild<TImage>(about, "ImgBG");
     const QPoint start = about.pos();
     SendMouse(background, QEvent::MouseButtonPress, QPoint(200, 120), Qt::LeftButton);
     SendMouse(background, QEvent::MouseMove, QPoint(220, 135), Qt::LeftButton);

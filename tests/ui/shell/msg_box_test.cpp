@@ -5,6 +5,7 @@
 
 #include "core/fa_global_var.h"
 #include "tests/ui/shell/shell_test_env.h"
+#include "tests/ui/support/find_child.h"
 #include "ui/shell/form_msg_box.h"
 #include "ui/shell/image.h"
 #include "ui/shell/show_message.h"
@@ -13,10 +14,10 @@ namespace {
 
 struct Parts {
   explicit Parts(const QWidget& box)
-      : label(box.findChild<QLabel*>(QStringLiteral("LbMsg"))),
-        icon(box.findChild<TImage*>(QStringLiteral("ImgIcon"))),
-        ok(box.findChild<QPushButton*>(QStringLiteral("BtnOk"))),
-        cancel(box.findChild<QPushButton*>(QStringLiteral("BtnCancel"))) {}
+      : label(UiTest::FindChild<QLabel>(box, "LbMsg")),
+        icon(UiTest::FindChild<TImage>(box, "ImgIcon")),
+        ok(UiTest::FindChild<QPushButton>(box, "BtnOk")),
+        cancel(UiTest::FindChild<QPushButton>(box, "BtnCancel")) {}
   QLabel* label;
   TImage* icon;
   QPushButton* ok;
@@ -30,7 +31,7 @@ void PressWhenShown(const QString& button) {
   QTimer::singleShot(0, [button] {
     TFormBase* box = TFormBase::TopModalForm();
     QVERIFY(box != nullptr);
-    box->findChild<QPushButton*>(button)->click();
+    UiTest::FindChild<QPushButton>(*box, button)->click();
   });
 }
 

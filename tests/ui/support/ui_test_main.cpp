@@ -8,7 +8,7 @@
 #include "core/fa_global_var.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_dir.h"
-#include "tests/ui/main/main_test_env.h"
+#include "tests/ui/support/ui_test_env.h"
 #include "ui/shell/form_res.h"
 
 namespace {
@@ -34,16 +34,24 @@ std::string FastScenario() {
 
 }  // namespace
 
-namespace MainTestEnv {
+namespace UiTestEnv {
 
 const std::string& ProgramDir() { return FAGlobal().ProgramDir(); }
 
-void WriteSettings(const std::string& content) {
-  // A new file under the old name: a reader's cache cannot take it for the old one.
-  const std::string path = FolderFile("X.bin");
+namespace {
+
+// A new file under the old name: a reader's cache cannot take it for the old one.
+void Replace(const std::string& name, const std::string& content) {
+  const std::string path = FolderFile(name);
   WriteFile(path + ".new", content);
   std::filesystem::rename(path + ".new", path);
 }
+
+}  // namespace
+
+void WriteSettings(const std::string& content) { Replace("X.bin", content); }
+
+void WriteStrings(const std::string& content) { Replace("X.ini", content); }
 
 std::string ReadSettings() { return ReadFile(FolderFile("X.bin")); }
 
@@ -56,7 +64,7 @@ std::vector<TestFactory>& Tests() {
   return tests;
 }
 
-}  // namespace MainTestEnv
+}  // namespace UiTestEnv
 
 int main(int argc, char** argv) {
   std::filesystem::create_directory(FolderFile("run"));
@@ -70,15 +78,15 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   WriteFile(FolderFile("ORVWL.DLL"), ReadFile(std::string(ORV_BIN_DIR) + "/ORVWL.DLL"));
   // The string file is opened only when a settings file exists at start-up.
-  MainTestEnv::WriteSettings("[Setting]\r\n");
-  WriteFile(FolderFile("X.ini"), "");
+  UiTestEnv::WriteSettings("[Setting]\r\n");
+  UiTestEnv::WriteStrings("");
   if (!FAGlobal().Startup(0, FolderFile("X"), WLLib())) {
     std::fprintf(stderr, "global start-up failed in %s\n", Folder().Path().c_str());
     return 1;
   }
   const TFormRes imageStore;
   int failed = 0;
-  for (const MainTestEnv::TestFactory& make : MainTestEnv::Tests()) {
+  for (const UiTestEnv::TestFactory& make : UiTestEnv::Tests()) {
     const std::unique_ptr<QObject> test = make();
     failed += QTest::qExec(test.get(), argc, argv);
   }
