@@ -367,6 +367,16 @@ void InsertEntries(const ParsedIni& ini, std::string& text, std::string_view sec
 }
 
 // Rewrites the value of a key line in place; false when it already holds it.
+// Reading trims blanks and strips one pair of surrounding quotes; a value that
+// would lose either goes into the file inside quotes, so it reads back unchanged.
+std::string StorableValue(std::string_view value) {
+  const bool blankEdge = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+  const bool quoted = value.size() > 1 && (value.front() == '"' || value.front() == '\'') &&
+                      value.back() == value.front();
+  if (!blankEdge && !quoted) return std::string(value);
+  return "\"" + std::string(value) + "\"";
+}
+
 bool ReplaceValue(std::string& text, const IniLine& line, std::string_view value) {
   if (line.hasValue && line.value == value) return false;
   text.replace(line.start, line.contentEnd - line.start,
@@ -395,7 +405,12 @@ bool IniFile::WriteStrings(std::string_view section,
   std::vector<InPlace> inPlace;
   std::vector<std::pair<std::string_view, std::string_view>> added;
   std::unordered_map<std::string, std::size_t> seen;
-  for (const auto& [key, value] : entries) {
+  std::vector<std::string> values;
+  values.reserve(entries.size());
+  for (const auto& entry : entries) values.push_back(StorableValue(entry.second));
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const std::string& key = entries[i].first;
+    const std::string_view value = values[i];
     const IniLine* line = ini->FindKey(section, key);
     auto [it, first] = seen.emplace(LowerAscii(key), line ? inPlace.size() : added.size());
     if (line != nullptr) {

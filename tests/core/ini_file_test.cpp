@@ -114,8 +114,7 @@ TEST_F(IniFileTest, BadFilesGiveDefaultsOrWhatTheyHold) {
 }
 
 TEST_F(IniFileTest, WritesKeepTheRestOfTheFile) {
-  Write(
-      "; settings\r\n[A]\r\nx = 1\r\n\r\n\r\n[B]\r\n  y=2\r\n; note\r\n\r\n[C]\r\nz=3");
+  Write("; settings\r\n[A]\r\nx = 1\r\n\r\n\r\n[B]\r\n  y=2\r\n; note\r\n\r\n[C]\r\nz=3");
   IniFile ini(path);
   ASSERT_TRUE(ini.WriteString("a", "X", "10"));
   ASSERT_TRUE(ini.WriteString("A", "new", "n"));
@@ -125,6 +124,24 @@ TEST_F(IniFileTest, WritesKeepTheRestOfTheFile) {
   EXPECT_EQ(ReadFile(path),
             "; settings\r\n[A]\r\nx=10\r\nnew=n\r\n\r\n\r\n[B]\r\n  y=2\r\n; note\r\nw=4\r\n\r\n"
             "[C]\r\nz=3\r\nq=5\r\n[D]\r\nk=v\r\n");
+}
+
+TEST_F(IniFileTest, ValuesReadBackAsWrittenWhateverTheirEdges) {
+  IniFile ini(path);
+  const std::string values[] = {" Home", "Office\t",   "\"Cafe\"", "'x'",  "\" a\"\"",
+                                "\"",    "say \"hi\"", "a = b",    "plain"};
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    ASSERT_TRUE(ini.WriteString("S", "k" + std::to_string(i), values[i]));
+  }
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    EXPECT_EQ(Read("S", "k" + std::to_string(i)), values[i]) << i;
+  }
+  // Only values that need them get quotes; writing the same again changes nothing.
+  EXPECT_NE(ReadFile(path).find("k8=plain\r\n"), std::string::npos);
+  EXPECT_NE(ReadFile(path).find("k0=\" Home\"\r\n"), std::string::npos);
+  const std::string before = ReadFile(path);
+  ASSERT_TRUE(ini.WriteString("S", "k2", "\"Cafe\""));
+  EXPECT_EQ(ReadFile(path), before);
 }
 
 TEST_F(IniFileTest, DeletesKeysAndSections) {

@@ -16,10 +16,22 @@ namespace G = ShellGeometry;
 
 namespace {
 
-constexpr qreal kGlyphSize = 14;
-constexpr qreal kGlyphGap = 6;
-constexpr qreal kSidePadding = 14;
 constexpr qreal kCornerRadius = 6;
+
+// Where the icon and the caption go on a face.
+struct FaceMetrics {
+  qreal glyphSize;
+  qreal glyphGap;
+  qreal sidePadding;
+  int minWidth;
+};
+
+constexpr FaceMetrics kRegular{14, 6, 14, G::kPageButtonMinWidth};
+constexpr FaceMetrics kCompact{12, 4, 8, 0};
+
+const FaceMetrics& MetricsOf(const ArtButtons::PageButton& button) {
+  return button.compact ? kCompact : kRegular;
+}
 
 struct FaceColours {
   QColor top, middle, bottom, border, highlight, caption, glyph, captionShadow;
@@ -71,10 +83,12 @@ FaceColours ColoursFor(ArtButtons::Tone tone, bool hover, Glyph glyph) {
 QFont CaptionFont() { return PixelFont(12, QFont::DemiBold); }
 
 int FaceWidth(const ArtButtons::PageButton& button) {
+  const FaceMetrics& m = MetricsOf(button);
   const qreal text = QFontMetricsF(CaptionFont()).horizontalAdvance(button.caption);
-  const int width = static_cast<int>(std::ceil(2 * kSidePadding + kGlyphSize + kGlyphGap + text));
+  const int width =
+      static_cast<int>(std::ceil(2 * m.sidePadding + m.glyphSize + m.glyphGap + text));
   const int even = width + (width & 1);
-  return std::max(G::kPageButtonMinWidth, even);
+  return std::max(m.minWidth, even);
 }
 
 void DrawRoundBase(QPainter& painter, const QRectF& disc, const QColor& top, const QColor& bottom,
@@ -116,14 +130,15 @@ QImage PageFace(const PageButton& button, bool hover, qreal devicePixelRatio) {
   painter.drawLine(QPointF(face.left() + kCornerRadius, face.top() + 1),
                    QPointF(face.right() - kCornerRadius, face.top() + 1));
 
+  const FaceMetrics& m = MetricsOf(button);
   const QFont font = CaptionFont();
   const qreal textWidth = QFontMetricsF(font).horizontalAdvance(button.caption);
-  const qreal content = kGlyphSize + kGlyphGap + textWidth;
+  const qreal content = m.glyphSize + m.glyphGap + textWidth;
   const qreal left = (size.width() - content) / 2;
-  const qreal glyphLeft = button.glyphAfter ? left + textWidth + kGlyphGap : left;
-  const qreal textLeft = button.glyphAfter ? left : left + kGlyphSize + kGlyphGap;
-  const qreal glyphTop = (size.height() - 1 - kGlyphSize) / 2;
-  ArtGlyphs::Draw(painter, button.glyph, QRectF(glyphLeft, glyphTop, kGlyphSize, kGlyphSize),
+  const qreal glyphLeft = button.glyphAfter ? left + textWidth + m.glyphGap : left;
+  const qreal textLeft = button.glyphAfter ? left : left + m.glyphSize + m.glyphGap;
+  const qreal glyphTop = (size.height() - 1 - m.glyphSize) / 2;
+  ArtGlyphs::Draw(painter, button.glyph, QRectF(glyphLeft, glyphTop, m.glyphSize, m.glyphSize),
                   c.glyph);
 
   painter.setFont(font);

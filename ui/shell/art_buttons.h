@@ -16,6 +16,8 @@ struct PageButton {
   ArtGlyphs::Glyph glyph;
   Tone tone;
   bool glyphAfter;  // the icon follows the caption, for forward moves
+  // Tighter margins and a smaller icon, for a row of four under a list.
+  bool compact = false;
 };
 
 QImage PageFace(const PageButton& button, bool hover, qreal devicePixelRatio);

@@ -28,6 +28,27 @@ QString StringText(const QString& section, const QString& key, const QString& de
   return text.empty() ? designText : QString::fromLocal8Bit(text);
 }
 
+QString FillInText(const QString& format, const QString& value) {
+  QString out;
+  for (qsizetype i = 0; i < format.size(); ++i) {
+    if (format[i] == QLatin1Char('%') && i + 1 < format.size()) {
+      const QChar next = format[i + 1];
+      if (next == QLatin1Char('s')) {
+        out += value;
+        ++i;
+        continue;
+      }
+      if (next == QLatin1Char('%')) {
+        out += next;
+        ++i;
+        continue;
+      }
+    }
+    out += format[i];
+  }
+  return out;
+}
+
 void LoadControlTexts(const QWidget& owner, const QString& section, TextKinds kinds) {
   for (QWidget* control : OwnedControls(owner)) {
     const QString name = control->objectName();

@@ -9,6 +9,11 @@ class QWidget;
 // The text is shown as it is, never used as a format.
 QString StringText(const QString& section, const QString& key, const QString& designText);
 
+// A string-file text with "%s" for one value, filled in without handing the
+// text to printf: a translated text is data, not a format. "%%" is a percent
+// sign; any other "%" stays as it is.
+QString FillInText(const QString& format, const QString& value);
+
 // Which controls take their texts from the string file.
 enum class TextKinds {
   kLabels,       // windows: labels only

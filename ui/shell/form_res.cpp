@@ -45,22 +45,24 @@ struct PageButtonFace {
   Glyph glyph;
   Tone tone;
   bool glyphAfter = false;
+  bool compact = false;
 };
 
 // The page buttons carry their caption in the picture: pages never set one.
+// The profile list's four stand in one row under the list, so they are compact.
 const PageButtonFace kPageButtons[] = {
-    {"Act", "Activate", Glyph::kPower, Tone::kPrimary},
+    {"Act", "Activate", Glyph::kPower, Tone::kPrimary, false, true},
     {"Actlater", "Activate Later", Glyph::kClock, Tone::kSecondary},
     {"Actnow", "Activate Now", Glyph::kPower, Tone::kPrimary},
-    {"Add", "Add", Glyph::kPlus, Tone::kPrimary},
+    {"Add", "Add", Glyph::kPlus, Tone::kPrimary, false, true},
     {"Apply", "Apply", Glyph::kCheck, Tone::kPrimary},
     {"Back", "Back", Glyph::kArrowLeft, Tone::kSecondary},
     {"Browse", "Browse", Glyph::kFolder, Tone::kSecondary},
     {"Cancel", "Cancel", Glyph::kCross, Tone::kSecondary},
     {"Chart", "Chart", Glyph::kLineChart, Tone::kPrimary},
     {"Connect", "Connect", Glyph::kSignal, Tone::kPrimary},
-    {"Delete", "Delete", Glyph::kTrash, Tone::kSecondary},
-    {"Edit", "Edit", Glyph::kPencil, Tone::kSecondary},
+    {"Delete", "Delete", Glyph::kTrash, Tone::kSecondary, false, true},
+    {"Edit", "Edit", Glyph::kPencil, Tone::kSecondary, false, true},
     {"Exit", "Exit", Glyph::kExit, Tone::kSecondary},
     {"Next", "Next", Glyph::kArrowRight, Tone::kPrimary, true},
     {"Refresh", "Refresh", Glyph::kRefresh, Tone::kPrimary},
@@ -155,7 +157,8 @@ void TFormRes::DrawPictures(qreal ratio) {
   Add(QStringLiteral("ImgBtnTChartOn"), ArtButtons::ChartFace(true, ratio));
 
   for (const PageButtonFace& face : kPageButtons) {
-    const PageButton button{Name(face.caption), face.glyph, face.tone, face.glyphAfter};
+    const PageButton button{Name(face.caption), face.glyph, face.tone, face.glyphAfter,
+                            face.compact};
     const QString name = QStringLiteral("ImgBtn") + Name(face.name);
     Add(name, ArtButtons::PageFace(button, false, ratio));
     Add(name + QStringLiteral("On"), ArtButtons::PageFace(button, true, ratio));

@@ -229,8 +229,12 @@ class MainWindowTest : public QObject {
     QCOMPARE(probe->lastRequest, TFormMain::kSurveyRequest);
     window.HandleNotify(PM_SHOWPAGE, 7);
     QCOMPARE(window.CurrentPage(), probe);
-    window.HandleNotify(PM_NEWPROFILE, 512);
+    window.HandleNotify(PM_NEWPROFILE, 0);
     QCOMPARE(window.CurrentLabel(), lbProfile);
+    // Without an adapter the profile page cannot open the wizard a network asks for.
+    window.HandleNotify(PM_SHOWPAGE, 3);
+    window.HandleNotify(PM_NEWPROFILE, 512);
+    QCOMPARE(window.CurrentPage(), probe);
   }
 
   void modeSwitchWithoutAdapterOnlyChangesTheNavigation() {
