@@ -366,7 +366,6 @@ void InsertEntries(const ParsedIni& ini, std::string& text, std::string_view sec
   }
 }
 
-// Rewrites the value of a key line in place; false when it already holds it.
 // Reading trims blanks and strips one pair of surrounding quotes; a value that
 // would lose either goes into the file inside quotes, so it reads back unchanged.
 std::string StorableValue(std::string_view value) {
@@ -377,6 +376,7 @@ std::string StorableValue(std::string_view value) {
   return "\"" + std::string(value) + "\"";
 }
 
+// Rewrites the value of a key line in place; false when it already holds it.
 bool ReplaceValue(std::string& text, const IniLine& line, std::string_view value) {
   if (line.hasValue && line.value == value) return false;
   text.replace(line.start, line.contentEnd - line.start,
