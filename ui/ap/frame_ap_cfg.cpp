@@ -45,6 +45,8 @@ constexpr int kPhraseLength = 255;
 // Rows of the two cards, in page coordinates.
 constexpr int kRowHeight = 24;
 constexpr int kCaptionHeight = 18;
+// From one stacked caption to the next.
+constexpr int kStackPitch = 46;
 constexpr int kCaptionPixelSize = 12;
 constexpr int kLeftCaptions = 28;
 constexpr int kLeftValuesEnd = 315;
@@ -190,9 +192,9 @@ TFrameAPCfg::TFrameAPCfg(QWidget* parent)
         NewSecret(QStringLiteral("EdtKey%1").arg(i + 1).toLatin1().constData(), 0);
   }
 
-  btnSave_ = NewButton("BtnSave", "Save");
-  btnCancel_ = NewButton("BtnCancel", "Cancel");
-  btnShare_ = NewButton("BtnShare", "Share");
+  btnSave_ = NewButton("BtnSave");
+  btnCancel_ = NewButton("BtnCancel");
+  btnShare_ = NewButton("BtnShare");
 
   lbSSID_->setBuddy(edtSSID_);
   lbMode_->setBuddy(cmbMode_);
@@ -241,10 +243,9 @@ QLineEdit* TFrameAPCfg::NewSecret(const char* name, int maxLength) {
   return edit;
 }
 
-TFABitmapBtn* TFrameAPCfg::NewButton(const char* name, const char* face) {
+TFABitmapBtn* TFrameAPCfg::NewButton(const char* name) {
   auto* button = new TFABitmapBtn(this);
   button->setObjectName(QString::fromLatin1(name));
-  button->setText(QString::fromLatin1(face));
   button->SetNoFocusRect(true);
   button->setCursor(Qt::PointingHandCursor);
   return button;
@@ -257,16 +258,17 @@ void TFrameAPCfg::InitPage() {
     TFABitmapBtn* button;
     const char16_t* face;
     const char16_t* hover;
-  } faces[] = {{btnSave_, u"ImgBtnSave", u"ImgBtnSaveOn"},
-               {btnCancel_, u"ImgBtnCancel", u"ImgBtnCancelOn"},
-               {btnShare_, u"ImgBtnShare", u"ImgBtnShareOn"}};
+    QString word;  // on the face
+  } faces[] = {{btnSave_, u"ImgBtnSave", u"ImgBtnSaveOn", QStringLiteral("Save")},
+               {btnCancel_, u"ImgBtnCancel", u"ImgBtnCancelOn", QStringLiteral("Cancel")},
+               {btnShare_, u"ImgBtnShare", u"ImgBtnShareOn", QStringLiteral("Share")}};
   for (const auto& f : faces) {
     const QImage& face = Picture(f.face);
     f.button->SetFaces(face);
     f.button->SetFacesOver(Picture(f.hover));
     f.button->SetFacesDisable(DimmedFace(face));
     if (!face.isNull()) f.button->resize(face.deviceIndependentSize().toSize());
-    NamePictureButton(*f.button, kSection, f.button->text());
+    NamePictureButton(*f.button, kSection, f.word);
   }
   PlaceControls();
   MarkCaptions();
@@ -290,17 +292,19 @@ void TFrameAPCfg::PlaceControls() {
             kLeftCaptions, kLeftValuesEnd);
   chkHide_->setGeometry(edtSSID_->x(), 68, kLeftValuesEnd - edtSSID_->x(), 22);
 
-  row(cmbWEP_, 40);
-  row(cmbAuthen_, 72);
-  row(cmbDefKey_, 104);
-  PlaceRows({{lbWEP_, cmbWEP_}, {lbAuthen_, cmbAuthen_}, {lbDefKey_, cmbDefKey_}}, kRightCaptions,
-            kRightValuesEnd);
-  // The long texts take the card's whole width below their captions.
+  // The security card is narrow: every caption stands above its value.
   const int width = kRightValuesEnd - kRightCaptions;
-  lbPhrase_->setGeometry(kRightCaptions, 138, width, kCaptionHeight);
-  edtPhrase_->setGeometry(kRightCaptions, 158, width, kRowHeight);
-  lbKey_->setGeometry(kRightCaptions, 190, width, kCaptionHeight);
-  for (QLineEdit* key : edtKey_) key->setGeometry(kRightCaptions, 210, width, kRowHeight);
+  int top = 36;
+  const auto stack = [&](QLabel* caption, std::initializer_list<QWidget*> values) {
+    caption->setGeometry(kRightCaptions, top, width, kCaptionHeight);
+    for (QWidget* value : values) value->setGeometry(kRightCaptions, top + 18, width, kRowHeight);
+    top += kStackPitch;
+  };
+  stack(lbWEP_, {cmbWEP_});
+  stack(lbAuthen_, {cmbAuthen_});
+  stack(lbDefKey_, {cmbDefKey_});
+  stack(lbPhrase_, {edtPhrase_});
+  stack(lbKey_, {edtKey_[0], edtKey_[1], edtKey_[2], edtKey_[3]});
 
   btnCancel_->move(kCancelRight - btnCancel_->width(), kButtonTop);
   btnSave_->move(btnCancel_->x() - btnSave_->width() - kButtonGap, kButtonTop);

@@ -47,7 +47,7 @@ class TFrameAPCfg : public TPropertyPageFrame {
   TEllipsisLabel* NewCaption(const char* name, const char* designText);
   QComboBox* NewList(const char* name);
   QLineEdit* NewSecret(const char* name, int maxLength);
-  TFABitmapBtn* NewButton(const char* name, const char* face);
+  TFABitmapBtn* NewButton(const char* name);
   void PlaceControls();
   void MarkCaptions();
 

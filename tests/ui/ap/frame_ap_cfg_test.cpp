@@ -19,7 +19,9 @@
 #include "ui/ap/frame_ap_cfg.h"
 #include "ui/controls/fa_bitmap_btn.h"
 #include "ui/controls/triface_label.h"
+#include "ui/shell/control_texts.h"
 #include "ui/shell/form_main.h"
+#include "ui/shell/shell_geometry.h"
 #include "ui/shell/show_message.h"
 
 namespace {
@@ -448,6 +450,39 @@ class FrameAPCfgTest : public QObject {
     QVERIFY(p.Get<QWidget>("BtnSave")->isEnabled());
     QCOMPARE(p.Edit("EdtSSID")->text(), QStringLiteral("WLAN_AP"));
     QCOMPARE(p.List("CmbMode")->count(), 4);
+  }
+
+  void captionsShowWholeAndStayClearOfTheControls() {
+    Page p("WEP256=1\r\n");
+    QVERIFY(p.Attached());
+    const QRect leftCard = ShellGeometry::kCardLeft;
+    const QRect rightCard = ShellGeometry::kCardRight;
+    QList<QWidget*> controls;
+    for (QWidget* child : p.page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const QString name = child->objectName();
+      if (!child->isHidden() && (name.startsWith(u"Edt") || name.startsWith(u"Cmb") ||
+                                 name.startsWith(u"Btn") || name.startsWith(u"Chk"))) {
+        controls.append(child);
+      }
+    }
+    QCOMPARE(controls.size(), 13);
+    for (const char* name : {"LbSSID", "LbMode", "LbChannel", "LbPower", "LbWEP", "LbAuthen",
+                             "LbPhrase", "LbDefKey", "LbKey"}) {
+      auto* caption = p.Get<QLabel>(name);
+      QVERIFY2(LabelTextWidth(*caption) <= caption->width(), name);
+      for (QWidget* control : controls) {
+        QVERIFY2(
+            !caption->geometry().intersects(control->geometry()),
+            qPrintable(QString::fromLatin1(name) + QStringLiteral(" on ") + control->objectName()));
+      }
+    }
+    for (QWidget* control : controls) {
+      const QRect at = control->geometry();
+      QVERIFY2(leftCard.contains(at) || rightCard.contains(at), qPrintable(control->objectName()));
+      for (QWidget* other : controls) {
+        if (other != control) QVERIFY(!at.intersects(other->geometry()));
+      }
+    }
   }
 
   void pictureButtonsHaveNamesAndTips() {
