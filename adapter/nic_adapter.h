@@ -98,6 +98,9 @@ class CNICAdapter {
   const WLProfile& DefaultProfile() const { return defaultProfile_; }
   const WLProfile& DefaultAPProfile() const { return defaultAPProfile_; }
   int32_t SupportMode() const { return supportMode_; }
+  int32_t DefAPBand() const { return defAPBand_; }
+  int32_t DefAPChB() const { return defAPChB_; }
+  int32_t DefAPChA() const { return defAPChA_; }
 
   // Everything the worker touches. A worker stuck inside the library outlives
   // its manager, so it shares ownership of this instead of pointing back.

@@ -1,20 +1,618 @@
 #include "ui/ap/frame_ap_cfg.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <algorithm>
+#include <string>
+
+#include "adapter/nic_adapter.h"
+#include "adapter/wl_library.h"
+#include "core/fa_global_var.h"
+#include "core/notifier.h"
+#include "core/text.h"
+#include "core/utility.h"
+#include "model/wep_key_rules.h"
+#include "model/wifi_qr_text.h"
+#include "model/wl_text.h"
+#include "ui/ap/form_ap_share.h"
+#include "ui/controls/ellipsis_label.h"
+#include "ui/controls/fa_bitmap_btn.h"
+#include "ui/shell/art_buttons.h"
+#include "ui/shell/art_kit.h"
+#include "ui/shell/control_texts.h"
+#include "ui/shell/form_res.h"
 #include "ui/shell/image.h"
+#include "ui/shell/main_window_notify.h"
 #include "ui/shell/page_parts.h"
 #include "ui/shell/shell_geometry.h"
+#include "ui/shell/show_message.h"
+#include "ui/shell/ssid_text.h"
+
+namespace {
 
 namespace G = ShellGeometry;
+
+const QString kSection = QStringLiteral("FrameAPCfg");
+const QString kMessage = QStringLiteral("Message");
+// PM_SHOWPAGE argument of the access-point information page.
+constexpr intptr_t kShowAPInfo = 4;
+constexpr int kSsidLength = 32;
+constexpr int kPhraseLength = 255;
+
+// Rows of the two cards, in page coordinates.
+constexpr int kRowHeight = 24;
+constexpr int kCaptionHeight = 18;
+// From one stacked caption to the next.
+constexpr int kStackPitch = 46;
+constexpr int kCaptionPixelSize = 12;
+constexpr int kLeftCaptions = 28;
+constexpr int kLeftValuesEnd = 315;
+constexpr int kRightCaptions = 356;
+constexpr int kRightValuesEnd = 568;
+// A value keeps this much room however long a translated caption gets.
+constexpr int kMinValueWidth = 96;
+constexpr int kButtonTop = 275;
+constexpr int kShareLeft = 16;
+// BtnCancel ends here; BtnSave stands this far before it.
+constexpr int kCancelRight = 551;
+constexpr int kButtonGap = 8;
+
+// The selected item's value, or the fallback without a selection.
+int32_t SelectedValue(const QComboBox& list, int32_t none) {
+  return list.currentIndex() < 0 ? none : list.currentData().toInt();
+}
+
+// Selects the first item with that value; false, leaving the list as it was, without one.
+bool SelectByValue(QComboBox& list, int32_t value) {
+  const int index = list.findData(QVariant(static_cast<int>(value)));
+  if (index < 0) return false;
+  list.setCurrentIndex(index);
+  return true;
+}
+
+void SelectFirst(QComboBox& list) {
+  if (list.count() > 0) list.setCurrentIndex(0);
+}
+
+void AddItem(QComboBox& list, const QString& text, int32_t value) {
+  list.addItem(text, QVariant(static_cast<int>(value)));
+}
+
+QString Display(int index) { return QString::fromLocal8Bit(FAGlobal().DisplayString(index)); }
+
+QString Local(std::string_view text) {
+  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Bytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+// Keys that do not change an edit's text: they may meet a masked secret
+// without emptying it.
+bool LeavesTextAlone(const QKeyEvent& key) {
+  if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll)) return true;
+  switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Menu:
+      return true;
+    default:
+      return key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F35;
+  }
+}
+
+const QImage& Picture(QStringView name) {
+  static const QImage none;
+  const TFormRes* res = TFormRes::Instance();
+  return res != nullptr ? res->Picture(name) : none;
+}
+
+// Captions in a column and their values beside them: the captions as wide as
+// the widest text, the values from 6 pixels after them to the right edge.
+void PlaceRows(std::initializer_list<std::pair<QLabel*, QWidget*>> rows, int left, int right) {
+  int width = 0;
+  for (const auto& [caption, value] : rows) width = std::max(width, LabelTextWidth(*caption) + 6);
+  width = std::min(width, right - left - 6 - kMinValueWidth);
+  for (const auto& [caption, value] : rows) {
+    caption->setGeometry(left, value->y(), width, value->height());
+    const int valueLeft = left + width + 6;
+    value->setGeometry(valueLeft, value->y(), right - valueLeft, value->height());
+  }
+}
+
+}  // namespace
 
 TFrameAPCfg::TFrameAPCfg(QWidget* parent)
     : TPropertyPageFrame(parent), imgBG_(PageParts::AddBackground(*this)) {
   setObjectName(QStringLiteral("FrameAPCfg1"));
   resize(G::kPageSize);
+  // Masked secrets show one "*" per character.
+  setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   PageParts::AddHeading(*this, "LbWireless", "Wireless Settings", G::kCardLeft);
   PageParts::AddHeading(*this, "LbSecurity", "Security Settings", G::kCardRight);
+
+  lbSSID_ = NewCaption("LbSSID", "SSID");
+  edtSSID_ = new QLineEdit(this);
+  edtSSID_->setObjectName(QStringLiteral("EdtSSID"));
+  edtSSID_->setMaxLength(kSsidLength);
+  chkHide_ = new QCheckBox(QStringLiteral("Hide SSID"), this);
+  chkHide_->setObjectName(QStringLiteral("ChkHide"));
+  lbMode_ = NewCaption("LbMode", "Wireless Mode");
+  cmbMode_ = NewList("CmbMode");
+  lbChannel_ = NewCaption("LbChannel", "Channel");
+  cmbCh_ = NewList("CmbCh");
+  lbPower_ = NewCaption("LbPower", "Output Power");
+  cmbPower_ = NewList("CmbPower");
+
+  lbWEP_ = NewCaption("LbWEP", "WEP");
+  cmbWEP_ = NewList("CmbWEP");
+  lbAuthen_ = NewCaption("LbAuthen", "Authentication Type");
+  cmbAuthen_ = NewList("CmbAuthen");
+  lbDefKey_ = NewCaption("LbDefKey", "Transmit Key");
+  cmbDefKey_ = NewList("CmbDefKey");
+  lbPhrase_ = NewCaption("LbPhrase", "Pass Phrase");
+  edtPhrase_ = NewSecret("EdtPhrase", kPhraseLength);
+  lbKey_ = NewCaption("LbKey", "Key 1");
+  for (int i = 0; i < 4; ++i) {
+    edtKey_[static_cast<std::size_t>(i)] =
+        NewSecret(QStringLiteral("EdtKey%1").arg(i + 1).toLatin1().constData(), 0);
+  }
+
+  btnSave_ = NewButton("BtnSave");
+  btnCancel_ = NewButton("BtnCancel");
+  btnShare_ = NewButton("BtnShare");
+
+  lbSSID_->setBuddy(edtSSID_);
+  lbMode_->setBuddy(cmbMode_);
+  lbChannel_->setBuddy(cmbCh_);
+  lbPower_->setBuddy(cmbPower_);
+  lbWEP_->setBuddy(cmbWEP_);
+  lbAuthen_->setBuddy(cmbAuthen_);
+  lbDefKey_->setBuddy(cmbDefKey_);
+  lbPhrase_->setBuddy(edtPhrase_);
+
+  connect(cmbMode_, &QComboBox::activated, this, &TFrameAPCfg::CmbModeSelect);
+  connect(cmbWEP_, &QComboBox::activated, this, &TFrameAPCfg::CmbWEPSelect);
+  connect(cmbDefKey_, &QComboBox::activated, this, &TFrameAPCfg::CmbDefKeySelect);
+  connect(edtPhrase_, &QLineEdit::textChanged, this, &TFrameAPCfg::EdtPhraseChange);
+  for (QLineEdit* key : edtKey_) {
+    connect(key, &QLineEdit::textChanged, this, &TFrameAPCfg::EdtKeyChange);
+  }
+  connect(btnSave_, &TFABitmapBtn::clicked, this, &TFrameAPCfg::BtnSaveClick);
+  connect(btnCancel_, &TFABitmapBtn::clicked, this, &TFrameAPCfg::BtnCancelClick);
+  connect(btnShare_, &TFABitmapBtn::clicked, this, &TFrameAPCfg::BtnShareClick);
+}
+
+TEllipsisLabel* TFrameAPCfg::NewCaption(const char* name, const char* designText) {
+  auto* caption = new TEllipsisLabel(QString::fromLatin1(designText), this);
+  caption->setObjectName(QString::fromLatin1(name));
+  caption->SetEllipsisEnd(true);
+  caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  caption->setFont(ArtKit::PixelFont(kCaptionPixelSize, QFont::DemiBold));
+  QPalette palette = caption->palette();
+  palette.setColor(QPalette::WindowText, ArtKit::kSlate);
+  caption->setPalette(palette);
+  return caption;
+}
+
+QComboBox* TFrameAPCfg::NewList(const char* name) {
+  auto* list = new QComboBox(this);
+  list->setObjectName(QString::fromLatin1(name));
+  return list;
+}
+
+QLineEdit* TFrameAPCfg::NewSecret(const char* name, int maxLength) {
+  auto* edit = new QLineEdit(this);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setMaxLength(maxLength);
+  edit->installEventFilter(this);
+  return edit;
+}
+
+TFABitmapBtn* TFrameAPCfg::NewButton(const char* name) {
+  auto* button = new TFABitmapBtn(this);
+  button->setObjectName(QString::fromLatin1(name));
+  button->SetNoFocusRect(true);
+  button->setCursor(Qt::PointingHandCursor);
+  return button;
 }
 
 void TFrameAPCfg::InitPage() {
-  LoadStrings(QStringLiteral("FrameAPCfg"));
+  LoadStrings(kSection);
   PageParts::ShowPicture(*imgBG_, u"ImgFrAPCfg");
+  const struct {
+    TFABitmapBtn* button;
+    const char16_t* face;
+    const char16_t* hover;
+    QString word;  // on the face
+  } faces[] = {{btnSave_, u"ImgBtnSave", u"ImgBtnSaveOn", QStringLiteral("Save")},
+               {btnCancel_, u"ImgBtnCancel", u"ImgBtnCancelOn", QStringLiteral("Cancel")},
+               {btnShare_, u"ImgBtnShare", u"ImgBtnShareOn", QStringLiteral("Share")}};
+  for (const auto& f : faces) {
+    const QImage& face = Picture(f.face);
+    f.button->SetFaces(face);
+    f.button->SetFacesOver(Picture(f.hover));
+    f.button->SetFacesDisable(ArtButtons::DisabledFace(face));
+    if (!face.isNull()) f.button->resize(face.deviceIndependentSize().toSize());
+    NamePictureButton(*f.button, kSection, f.word);
+  }
+  PlaceControls();
+  MarkCaptions();
+
+  for (int level = 0; level < 4; ++level) AddItem(*cmbPower_, Display(kStrPowerLv0 + level), level);
+  AddItem(*cmbAuthen_, Display(kStrAuthModeOpen), kAuthOpen);
+  AddItem(*cmbAuthen_, Display(kStrAuthModeShare), kAuthShared);
+  for (int key = 0; key < 4; ++key) AddItem(*cmbDefKey_, QString::number(key + 1), key);
+  ResetPage();
+}
+
+void TFrameAPCfg::PlaceControls() {
+  const auto row = [](QWidget* control, int top, int height = kRowHeight) {
+    control->setGeometry(control->x(), top, control->width(), height);
+  };
+  row(edtSSID_, 40);
+  row(cmbMode_, 100);
+  row(cmbCh_, 134);
+  row(cmbPower_, 168);
+  PlaceRows({{lbSSID_, edtSSID_}, {lbMode_, cmbMode_}, {lbChannel_, cmbCh_}, {lbPower_, cmbPower_}},
+            kLeftCaptions, kLeftValuesEnd);
+  chkHide_->setGeometry(edtSSID_->x(), 68, kLeftValuesEnd - edtSSID_->x(), 22);
+
+  // The security card is narrow: every caption stands above its value.
+  const int width = kRightValuesEnd - kRightCaptions;
+  int top = 36;
+  const auto stack = [&](QLabel* caption, std::initializer_list<QWidget*> values) {
+    caption->setGeometry(kRightCaptions, top, width, kCaptionHeight);
+    for (QWidget* value : values) value->setGeometry(kRightCaptions, top + 18, width, kRowHeight);
+    top += kStackPitch;
+  };
+  stack(lbWEP_, {cmbWEP_});
+  stack(lbAuthen_, {cmbAuthen_});
+  stack(lbDefKey_, {cmbDefKey_});
+  stack(lbPhrase_, {edtPhrase_});
+  stack(lbKey_, {edtKey_[0], edtKey_[1], edtKey_[2], edtKey_[3]});
+
+  btnCancel_->move(kCancelRight - btnCancel_->width(), kButtonTop);
+  btnSave_->move(btnCancel_->x() - btnSave_->width() - kButtonGap, kButtonTop);
+  btnShare_->move(kShareLeft, kButtonTop);
+}
+
+void TFrameAPCfg::MarkCaptions() {
+  const QImage& mark = Picture(u"ImgMark");
+  for (QLabel* caption : {static_cast<QLabel*>(lbSSID_), static_cast<QLabel*>(lbMode_),
+                          static_cast<QLabel*>(lbChannel_), static_cast<QLabel*>(lbPower_),
+                          static_cast<QLabel*>(lbWEP_), static_cast<QLabel*>(lbAuthen_),
+                          static_cast<QLabel*>(lbPhrase_), static_cast<QLabel*>(lbDefKey_),
+                          static_cast<QLabel*>(lbKey_)}) {
+    AddMarkImage(caption, mark);
+  }
+}
+
+void TFrameAPCfg::ResetPage() {
+  loading_ = true;
+  edtSSID_->clear();
+  loadedSsid_.clear();
+  loadedSsidText_.clear();
+  chkHide_->setChecked(false);
+  for (QComboBox* list : {cmbMode_, cmbCh_, cmbPower_, cmbWEP_, cmbAuthen_, cmbDefKey_}) {
+    list->setCurrentIndex(-1);
+  }
+  CmbWEPSelect();
+  CmbDefKeySelect();
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{edtSSID_, chkHide_, cmbMode_, cmbCh_, cmbPower_, cmbWEP_,
+                                       cmbAuthen_, cmbDefKey_, btnSave_, btnCancel_, btnShare_}) {
+    control->setEnabled(false);
+  }
+  loading_ = false;
+}
+
+bool TFrameAPCfg::EnterPage(TPropertyPageFrame* previous, int direction, int request) {
+  if (adapter_ != nullptr && !adapter_->ZeroCfgEnabled()) {
+    LoadWireless();
+    LoadSecurity();
+  }
+  return TPropertyPageFrame::EnterPage(previous, direction, request);
+}
+
+void TFrameAPCfg::AdapterChanged(CNICAdapter* adapter, int event, int funcMode) {
+  if (event == kAdapterAttached && adapter != nullptr && (funcMode & 1) != 0) {
+    adapter_ = adapter;
+    FillModeList();
+    FillWEPList();
+    if (!adapter_->ZeroCfgEnabled()) EnableControls();
+  } else if (event == kAdapterDetached) {
+    ResetPage();
+    adapter_ = nullptr;
+  }
+}
+
+void TFrameAPCfg::AdapterNotify(CNICAdapter*, int code, intptr_t arg) {
+  if (adapter_ == nullptr || code != PM_ZEROCFG) return;
+  if (arg == 1) {
+    ResetPage();
+  } else {
+    EnableControls();
+  }
+}
+
+void TFrameAPCfg::EnableControls() {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{edtSSID_, chkHide_, cmbMode_, cmbCh_, cmbPower_}) {
+    control->setEnabled(true);
+  }
+  LoadWireless();
+  cmbWEP_->setEnabled(true);
+  cmbAuthen_->setEnabled(true);
+  LoadSecurity();
+  btnSave_->setEnabled(true);
+  btnCancel_->setEnabled(true);
+  ShareableChanged();
+}
+
+void TFrameAPCfg::ShareableChanged() {
+  btnShare_->setEnabled(!WifiQrText(FAGlobal().APProfile()).empty());
+}
+
+void TFrameAPCfg::FillModeList() {
+  cmbMode_->clear();
+  const int32_t mask = ModeToBandMask(adapter_->SupportMode());
+  const QString b = Display(kStr802B);
+  const QString g = Display(kStr802G);
+  if ((mask & kBand80211b) && (mask & kBand80211g)) {
+    AddItem(*cmbMode_, b + QStringLiteral(" + ") + g, kModeBG);
+  }
+  if (mask & kBand80211b) AddItem(*cmbMode_, b, kModeB);
+  if (mask & kBand80211g) AddItem(*cmbMode_, g, kModeG);
+  if (mask & kBand80211a) AddItem(*cmbMode_, Display(kStr802A), kModeA);
+}
+
+void TFrameAPCfg::FillWEPList() {
+  cmbWEP_->clear();
+  AddItem(*cmbWEP_, Display(kStrEncrypt_None), kWEPLevelNone);
+  const AdapterSettings& settings = adapter_->Settings();
+  if (settings.ReadSet("WEP64", true)) AddItem(*cmbWEP_, Display(kStrWEP_64), kWEPLevel64);
+  if (settings.ReadSet("WEP128", true)) AddItem(*cmbWEP_, Display(kStrWEP_128), kWEPLevel128);
+  if (settings.ReadSet("WEP256", false)) AddItem(*cmbWEP_, Display(kStrWEP_256), kWEPLevel256);
+}
+
+void TFrameAPCfg::LoadWireless() {
+  const WLProfile& profile = FAGlobal().APProfile();
+  loadedSsid_ = QByteArray(TextOf(profile.Ssid1).data(),
+                           static_cast<qsizetype>(TextOf(profile.Ssid1).size()));
+  edtSSID_->setText(SsidDisplayText(profile.Ssid1, sizeof profile.Ssid1));
+  loadedSsidText_ = edtSSID_->text();
+  if (!SelectByValue(*cmbMode_, profile.ABGMode) &&
+      !SelectByValue(*cmbMode_, adapter_->DefAPBand())) {
+    SelectFirst(*cmbMode_);
+  }
+  CmbModeSelect();
+  chkHide_->setChecked(profile.ApSSIDHide == 1);
+  if (!SelectByValue(*cmbPower_, profile.APtxPwrLevel)) SelectFirst(*cmbPower_);
+}
+
+void TFrameAPCfg::LoadSecurity() {
+  const WLProfile& profile = FAGlobal().APProfile();
+  loading_ = true;
+  if (!SelectByValue(*cmbWEP_, profile.WEPEncryptionLevel)) SelectFirst(*cmbWEP_);
+  CmbWEPSelect();
+  if (!SelectByValue(*cmbAuthen_, profile.AuthenticationMode)) SelectFirst(*cmbAuthen_);
+  if (!SelectByValue(*cmbDefKey_, profile.DefaultKey)) SelectFirst(*cmbDefKey_);
+  CmbDefKeySelect();
+  edtPhrase_->setText(Local(TextOf(profile.PassPhrase)));
+  const WEPKeyRules::KeyTexts keys = WEPKeyRules::KeysOf(profile);
+  for (int i = 0; i < 4; ++i) KeyEdit(i)->setText(Local(keys[static_cast<std::size_t>(i)]));
+  SetMasked(*edtPhrase_, true);
+  for (QLineEdit* key : edtKey_) SetMasked(*key, true);
+  loading_ = false;
+}
+
+void TFrameAPCfg::FillChannelList(const ChannelSource& source) {
+  const AdapterSettings& settings = adapter_->Settings();
+  std::string text = settings.ReadSet(source.key, "");
+  text = settings.ReadSet(std::string(source.key) + "_" + adapter_->Domain(), text);
+  // Room for the longest answer the library can give; the list offers the first kMaxChannels.
+  std::array<int32_t, kChannelListCapacity> channels{};
+  int count = text.empty()
+                  ? adapter_->GetSoftAPAllowedCh(channels.data(), kChannelListCapacity, source.band)
+                  : ParseIntList(text, channels.data(), kChannelListCapacity);
+  count = std::clamp(count, 0, kMaxChannels);
+  for (int i = 0; i < count; ++i) {
+    const int32_t channel = channels[static_cast<std::size_t>(i)];
+    if (channel < 0) break;
+    AddItem(*cmbCh_, channel == 0 ? Display(kStrAuto) : QString::number(channel), channel);
+  }
+}
+
+void TFrameAPCfg::CmbModeSelect() {
+  cmbCh_->clear();
+  if (adapter_ == nullptr) return;
+  ChannelSource source{};
+  switch (SelectedValue(*cmbMode_, -1)) {
+    case kModeB:
+      source = {"SoftAPChB", kBand80211b, adapter_->DefAPChB()};
+      break;
+    case kModeA:
+      source = {"SoftAPChA", kBand80211a, adapter_->DefAPChA()};
+      break;
+    case kModeG:
+      source = {"SoftAPChG", kBand80211g, adapter_->DefAPChB()};
+      break;
+    case kModeBG:
+      source = {"SoftAPChBG", kBand80211g, adapter_->DefAPChB()};
+      break;
+    default:
+      return;
+  }
+  FillChannelList(source);
+  if (!SelectByValue(*cmbCh_, FAGlobal().APProfile().Channel) &&
+      !SelectByValue(*cmbCh_, source.fallback)) {
+    SelectFirst(*cmbCh_);
+  }
+}
+
+void TFrameAPCfg::CmbWEPSelect() {
+  const int32_t level = SelectedValue(*cmbWEP_, kWEPLevelNone);
+  const bool keys = WEPKeyRules::HexLength(level) != 0;
+  for (QLineEdit* key : edtKey_) {
+    key->setMaxLength(WEPKeyRules::HexLength(level));
+    key->setEnabled(keys);
+  }
+  edtPhrase_->setEnabled(WEPKeyRules::PhraseEnabled(level));
+  cmbDefKey_->setEnabled(keys);
+  edtPhrase_->clear();
+  for (QLineEdit* key : edtKey_) key->clear();
+}
+
+void TFrameAPCfg::CmbDefKeySelect() {
+  const int index = std::max(cmbDefKey_->currentIndex(), 0);
+  for (int i = 0; i < 4; ++i) KeyEdit(i)->setVisible(i == index);
+  lbKey_->setText(StringText(kSection, QStringLiteral("LbKey%1").arg(index + 1),
+                             QStringLiteral("Key %1").arg(index + 1)));
+  lbKey_->setBuddy(KeyEdit(index));
+}
+
+void TFrameAPCfg::EdtPhraseChange() {
+  if (loading_ || phrase_ || cmbWEP_->currentIndex() < 0) return;
+  phrase_ = true;
+  const std::string phrase = Bytes(edtPhrase_->text());
+  if (phrase.empty()) {
+    for (QLineEdit* key : edtKey_) key->clear();
+  } else {
+    WEPKeyRules::KeyTexts keys;
+    if (WEPKeyRules::GenerateKeys(WLLib().Api(), phrase, SelectedValue(*cmbWEP_, 0), keys)) {
+      for (int i = 0; i < 4; ++i) KeyEdit(i)->setText(Local(keys[static_cast<std::size_t>(i)]));
+    }
+  }
+  for (QLineEdit* key : edtKey_) SetMasked(*key, false);
+  phrase_ = false;
+}
+
+void TFrameAPCfg::EdtKeyChange() {
+  if (loading_ || phrase_) return;
+  // The phrase no longer made these keys. Emptying it must not empty the
+  // keys in turn, or the key being typed would be lost.
+  phrase_ = true;
+  edtPhrase_->clear();
+  SetMasked(*edtPhrase_, false);
+  phrase_ = false;
+}
+
+void TFrameAPCfg::SetMasked(QLineEdit& edit, bool masked) {
+  edit.setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
+  // A masked secret is never edited in part: no pasting or dropping into it.
+  edit.setContextMenuPolicy(masked ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+  edit.setAcceptDrops(!masked);
+}
+
+bool TFrameAPCfg::eventFilter(QObject* watched, QEvent* event) {
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (edit != nullptr && edit->echoMode() == QLineEdit::Password) {
+    bool edits = false;
+    switch (event->type()) {
+      case QEvent::KeyPress:
+        edits = !LeavesTextAlone(*static_cast<QKeyEvent*>(event));
+        break;
+      case QEvent::InputMethod:
+        edits = !static_cast<QInputMethodEvent*>(event)->commitString().isEmpty();
+        break;
+      case QEvent::MouseButtonPress:
+        // The middle button pastes the selection on X11.
+        edits = static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+        break;
+      default:
+        break;
+    }
+    if (edits) {
+      edit->clear();
+      SetMasked(*edit, false);
+    }
+  }
+  return TPropertyPageFrame::eventFilter(watched, event);
+}
+
+QByteArray TFrameAPCfg::SsidBytes() const {
+  const QString text = edtSSID_->text();
+  if (text == loadedSsidText_) return loadedSsid_;
+  // A name of 32 characters may need more bytes: whole characters up to 32 bytes.
+  QByteArray bytes;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QByteArray next = text.mid(i, length).toUtf8();
+    if (bytes.size() + next.size() > kSsidLength) break;
+    bytes += next;
+    i += length - 1;
+  }
+  return bytes;
+}
+
+void TFrameAPCfg::BtnSaveClick() {
+  if (adapter_ == nullptr) return;
+  const QByteArray ssid = SsidBytes();
+  if (ssid.isEmpty()) {
+    ShowMessage(this,
+                StringText(kMessage, QStringLiteral("ErAPSSID"),
+                           QStringLiteral("You should enter a SSID name.")),
+                kMbIconExclamation);
+    edtSSID_->setFocus();
+    return;
+  }
+  WLProfile profile = FAGlobal().APProfile();
+  WEPKeyRules::KeyTexts keys;
+  for (int i = 0; i < 4; ++i) keys[static_cast<std::size_t>(i)] = Bytes(KeyEdit(i)->text());
+  const std::string error = WEPKeyRules::WriteKeys(profile, SelectedValue(*cmbWEP_, 0),
+                                                   SelectedValue(*cmbDefKey_, 0), keys);
+  if (!error.empty()) {
+    ShowMessage(this,
+                StringText(kMessage, QString::fromLatin1(error),
+                           QString::fromLatin1(WEPKeyRules::kBadKeyText)),
+                kMbIconExclamation);
+    return;
+  }
+  const WLProfile& defaults = adapter_->DefaultAPProfile();
+  profile.AuthenticationMode = SelectedValue(*cmbAuthen_, kAuthOpen);
+  CopyText(profile.Ssid1,
+           std::string_view(ssid.constData(), static_cast<std::size_t>(ssid.size())));
+  profile.ABGMode = SelectedValue(*cmbMode_, defaults.ABGMode);
+  profile.Channel = SelectedValue(*cmbCh_, defaults.Channel);
+  profile.ApSSIDHide = chkHide_->isChecked() ? 1 : 0;
+  profile.APtxPwrLevel = SelectedValue(*cmbPower_, kPowerLevel0);
+  FAGlobal().APProfile() = profile;
+  ShareableChanged();
+
+  adapter_->UpdateProfile(profile, std::string(TextOf(profile.ProfileName)));
+  if (!adapter_->ZeroCfgEnabled()) adapter_->Connect(profile);
+  PostToMainWindow(*this, PM_SHOWPAGE, kShowAPInfo);
+}
+
+void TFrameAPCfg::BtnCancelClick() {
+  if (adapter_ == nullptr) return;
+  LoadWireless();
+  LoadSecurity();
+}
+
+void TFrameAPCfg::BtnShareClick() {
+  TFormAPShare share(this, FAGlobal().APProfile());
+  share.Show();
 }

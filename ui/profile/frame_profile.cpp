@@ -20,6 +20,7 @@
 #include "ui/profile/frame_prof_set.h"
 #include "ui/profile/free_profile_name.h"
 #include "ui/profile/profile_row.h"
+#include "ui/shell/art_buttons.h"
 #include "ui/shell/art_kit.h"
 #include "ui/shell/control_texts.h"
 #include "ui/shell/form_res.h"
@@ -65,21 +66,6 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) 
   QPalette palette = widget.palette();
   palette.setColor(role, colour);
   widget.setPalette(palette);
-}
-
-// A button that cannot act shows its face faded to grey.
-QImage DisabledFace(const QImage& face) {
-  if (face.isNull()) return face;
-  QImage grey = face.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < grey.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
-    for (int x = 0; x < grey.width(); ++x) {
-      const int v = 160 + qGray(line[x]) / 3;
-      line[x] = qRgba(v, v, v, qAlpha(line[x]) * 3 / 5);
-    }
-  }
-  grey.setDevicePixelRatio(face.devicePixelRatio());
-  return grey;
 }
 
 // The header's sort mark: a small triangle pointing up (ascending) or down.
@@ -222,7 +208,7 @@ void TFrameProfile::SetFaces(TFABitmapBtn& button, QStringView picture) {
   button.SetFaces(face);
   button.SetFacesDown(face);
   button.SetFacesOver(res->Picture(picture.toString() + QStringLiteral("On")));
-  button.SetFacesDisable(DisabledFace(face));
+  button.SetFacesDisable(ArtButtons::DisabledFace(face));
   if (!face.isNull()) button.resize(face.deviceIndependentSize().toSize());
 }
 

@@ -224,4 +224,18 @@ QImage ChartFace(bool hover, qreal devicePixelRatio) {
   return canvas;
 }
 
+QImage DisabledFace(const QImage& face) {
+  if (face.isNull()) return face;
+  QImage grey = face.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < grey.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
+    for (int x = 0; x < grey.width(); ++x) {
+      const int v = 160 + qGray(line[x]) / 3;
+      line[x] = qRgba(v, v, v, qAlpha(line[x]) * 3 / 5);
+    }
+  }
+  grey.setDevicePixelRatio(face.devicePixelRatio());
+  return grey;
+}
+
 }  // namespace ArtButtons

@@ -26,6 +26,10 @@ QImage PageFace(const PageButton& button, bool hover, qreal devicePixelRatio);
 enum class Round { kHelp, kAbout, kClose };
 QImage RoundFace(Round kind, bool hover, qreal devicePixelRatio);
 
+// The face of a button that cannot act: the face faded to grey, so that it
+// does not invite clicks that do nothing.
+QImage DisabledFace(const QImage& face);
+
 // The mode switch: lit for the mode in use.
 QImage ModeFace(bool enabled, qreal devicePixelRatio);
 

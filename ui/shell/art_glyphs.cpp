@@ -228,6 +228,23 @@ void Draw(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& color
       Line(p, 5.6, 6.2, 7, 6.2);
       Line(p, 7, 6.2, 7, 11.8);
       break;
+    case Glyph::kQrCode: {
+      // Three finder squares and a scatter of modules, as a code reads at a glance.
+      p.setPen(QPen(color, kStroke * 0.7, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+      for (const QPointF& corner : {QPointF(1.6, 1.6), QPointF(8, 1.6), QPointF(1.6, 8)}) {
+        p.drawRect(QRectF(corner, QSizeF(4.4, 4.4)));
+      }
+      p.setPen(Qt::NoPen);
+      p.setBrush(color);
+      for (const QPointF& corner : {QPointF(3, 3), QPointF(9.4, 3), QPointF(3, 9.4)}) {
+        p.drawRect(QRectF(corner, QSizeF(1.6, 1.6)));
+      }
+      for (const QPointF& module : {QPointF(8.2, 8.2), QPointF(10.8, 8.2), QPointF(9.5, 9.5),
+                                    QPointF(8.2, 10.8), QPointF(10.8, 10.8)}) {
+        p.drawRect(QRectF(module, QSizeF(1.6, 1.6)));
+      }
+      break;
+    }
   }
   painter.restore();
 }

@@ -30,6 +30,7 @@ enum class Glyph {
   kPlay,
   kQuestion,
   kInfo,
+  kQrCode,
 };
 
 // Draws the glyph into box (square) with the colour; the pen width follows the size.

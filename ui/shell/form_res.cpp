@@ -69,6 +69,7 @@ const PageButtonFace kPageButtons[] = {
     {"Save", "Save", Glyph::kDisk, Tone::kPrimary},
     {"Scan", "Scan", Glyph::kRadar, Tone::kPrimary},
     {"Select", "Select", Glyph::kPointer, Tone::kSecondary},
+    {"Share", "Share", Glyph::kQrCode, Tone::kSecondary},
     {"Start", "Start", Glyph::kPlay, Tone::kPrimary},
     {"Statistics", "Statistics", Glyph::kBars, Tone::kPrimary},
 };
@@ -132,10 +133,14 @@ void TFormRes::DrawPictures(qreal ratio) {
     const char* name;
     int features;
   } pages[] = {
-      {"ImgFrLink", kSplit | kMeters},         {"ImgSurvey", kSplit | kLeftButtons},
-      {"ImgFrProfile", kSplit | kLeftButtons}, {"ImgAdapter", kLeftButtons},
-      {"ImgFrProfSet", kLeftButtons},          {"ImgFrActive", kSuccess | kLeftButtons},
-      {"ImgFrAPInfo", kSplit | kRightButtons}, {"ImgFrAPCfg", kSplit | kRightButtons},
+      {"ImgFrLink", kSplit | kMeters},
+      {"ImgSurvey", kSplit | kLeftButtons},
+      {"ImgFrProfile", kSplit | kLeftButtons},
+      {"ImgAdapter", kLeftButtons},
+      {"ImgFrProfSet", kLeftButtons},
+      {"ImgFrActive", kSuccess | kLeftButtons},
+      {"ImgFrAPInfo", kSplit | kRightButtons},
+      {"ImgFrAPCfg", kSplit | kLeftButtons | kRightButtons},
       {"ImgFrAPFilter", kLeftButtons},
   };
   for (const auto& page : pages) Add(Name(page.name), Page(page.features, ratio));

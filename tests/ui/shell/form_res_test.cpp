@@ -23,20 +23,24 @@ QImage Solid(QSize size, const QColor& colour) {
 
 // Every picture the windows and pages ask the store for.
 const char* const kPictureNames[] = {
-    "ImgMainInfo",    "ImgMainSurvey",  "ImgMainProfile", "ImgMainAdapter",   "ImgAPInfo",
-    "ImgAPCfg",       "ImgAPFilter",    "ImgFrLink",      "ImgSurvey",        "ImgFrProfile",
-    "ImgAdapter",     "ImgFrProfSet",   "ImgFrActive",    "ImgFrAPInfo",      "ImgFrAPCfg",
-    "ImgFrAPFilter",  "ImgAboutBG",     "ImgChartBG",     "ImgMark",          "ImgLight",
-    "ImgBtnAboutN",   "ImgBtnAboutH",   "ImgBtnHelpN",    "ImgBtnHelpH",      "ImgBtnCloseN",
-    "ImgBtnCloseH",   "ImgBtnEnable",   "ImgBtnDisable",  "ImgBtnTChart",     "ImgBtnTChartOn",
-    "ImgBtnAct",      "ImgBtnActOn",    "ImgBtnActlater", "ImgBtnActlaterOn", "ImgBtnActnow",
-    "ImgBtnActnowOn", "ImgBtnAdd",      "ImgBtnAddOn",    "ImgBtnApply",      "ImgBtnApplyOn",
-    "ImgBtnBack",     "ImgBtnBackOn",   "ImgBtnBrowse",   "ImgBtnBrowseOn",   "ImgBtnCancel",
-    "ImgBtnCancelOn", "ImgBtnChart",    "ImgBtnChartOn",  "ImgBtnConnect",    "ImgBtnConnectOn",
-    "ImgBtnDelete",   "ImgBtnDeleteOn", "ImgBtnEdit",     "ImgBtnEditOn",     "ImgBtnExit",
-    "ImgBtnExitOn",   "ImgBtnNext",     "ImgBtnNextOn",   "ImgBtnRefresh",    "ImgBtnRefreshOn",
-    "ImgBtnSave",     "ImgBtnSaveOn",   "ImgBtnScan",     "ImgBtnScanOn",     "ImgBtnSelect",
-    "ImgBtnSelectOn", "ImgBtnStart",    "ImgBtnStartOn",  "ImgBtnStatistics", "ImgBtnStatisticsOn"};
+    "ImgMainInfo",    "ImgMainSurvey",    "ImgMainProfile",   "ImgMainAdapter",
+    "ImgAPInfo",      "ImgAPCfg",         "ImgAPFilter",      "ImgFrLink",
+    "ImgSurvey",      "ImgFrProfile",     "ImgAdapter",       "ImgFrProfSet",
+    "ImgFrActive",    "ImgFrAPInfo",      "ImgFrAPCfg",       "ImgFrAPFilter",
+    "ImgAboutBG",     "ImgChartBG",       "ImgMark",          "ImgLight",
+    "ImgBtnAboutN",   "ImgBtnAboutH",     "ImgBtnHelpN",      "ImgBtnHelpH",
+    "ImgBtnCloseN",   "ImgBtnCloseH",     "ImgBtnEnable",     "ImgBtnDisable",
+    "ImgBtnTChart",   "ImgBtnTChartOn",   "ImgBtnAct",        "ImgBtnActOn",
+    "ImgBtnActlater", "ImgBtnActlaterOn", "ImgBtnActnow",     "ImgBtnActnowOn",
+    "ImgBtnAdd",      "ImgBtnAddOn",      "ImgBtnApply",      "ImgBtnApplyOn",
+    "ImgBtnBack",     "ImgBtnBackOn",     "ImgBtnBrowse",     "ImgBtnBrowseOn",
+    "ImgBtnCancel",   "ImgBtnCancelOn",   "ImgBtnChart",      "ImgBtnChartOn",
+    "ImgBtnConnect",  "ImgBtnConnectOn",  "ImgBtnDelete",     "ImgBtnDeleteOn",
+    "ImgBtnEdit",     "ImgBtnEditOn",     "ImgBtnExit",       "ImgBtnExitOn",
+    "ImgBtnNext",     "ImgBtnNextOn",     "ImgBtnRefresh",    "ImgBtnRefreshOn",
+    "ImgBtnSave",     "ImgBtnSaveOn",     "ImgBtnScan",       "ImgBtnScanOn",
+    "ImgBtnSelect",   "ImgBtnSelectOn",   "ImgBtnShare",      "ImgBtnShareOn",
+    "ImgBtnStart",    "ImgBtnStartOn",    "ImgBtnStatistics", "ImgBtnStatisticsOn"};
 
 }  // namespace
 
