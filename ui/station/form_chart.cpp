@@ -120,6 +120,8 @@ TFormChart* TFormChart::Open() { return g_openChart; }
 int TFormChart::Show(QWidget* owner, CNICAdapter* adapter) {
   adapter_ = adapter;
   CenterOver(owner);
+  // The close button, not a read-only number, takes the keyboard first.
+  btnClose_->setFocus(Qt::OtherFocusReason);
   return ShowModalTracked();
 }
 
