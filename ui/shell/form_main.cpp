@@ -59,29 +59,6 @@ enum ShowPageArg { kShowLinkInfo = 1, kShowProfile = 2, kShowSurvey = 3, kShowAP
 
 std::string Text(const char* buffer, std::size_t size) { return std::string(TextOf(buffer, size)); }
 
-// A string-file text with one "%s", filled in without handing the text to
-// printf: a translated text is data, not a format.
-QString FillIn(const QString& format, const QString& value) {
-  QString out;
-  for (qsizetype i = 0; i < format.size(); ++i) {
-    if (format[i] == QLatin1Char('%') && i + 1 < format.size()) {
-      const QChar next = format[i + 1];
-      if (next == QLatin1Char('s')) {
-        out += value;
-        ++i;
-        continue;
-      }
-      if (next == QLatin1Char('%')) {
-        out += next;
-        ++i;
-        continue;
-      }
-    }
-    out += format[i];
-  }
-  return out;
-}
-
 void SetTextColour(QWidget& label, const QColor& colour) {
   QPalette palette = label.palette();
   palette.setColor(QPalette::WindowText, colour);
@@ -574,7 +551,8 @@ bool TFormMain::AskUseUtility() {
   const QString product = StringText(kUtility, QStringLiteral("ProductName"), kProductName);
   const QString question = StringText(QStringLiteral("Message"), QStringLiteral("UseUtility"),
                                       QStringLiteral("Use %s manage this wireless adapter?"));
-  const int answer = ShowMessage(this, FillIn(question, product), kMbOkCancel | kMbIconInformation);
+  const int answer =
+      ShowMessage(this, FillInText(question, product), kMbOkCancel | kMbIconInformation);
   asking_ = false;
   return answer == kIdOk;
 }

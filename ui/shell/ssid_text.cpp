@@ -19,8 +19,10 @@ QString Decode(std::string_view bytes) {
 
 }  // namespace
 
-QString SsidDisplayText(std::string_view bytes) {
-  QString text = Decode(bytes.substr(0, std::min(bytes.size(), kMaxSsidBytes)));
+QString SsidDisplayText(std::string_view bytes) { return ByteNameText(bytes, kMaxSsidBytes); }
+
+QString ByteNameText(std::string_view bytes, std::size_t maxBytes) {
+  QString text = Decode(bytes.substr(0, std::min(bytes.size(), maxBytes)));
   std::replace_if(
       text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; },
       QChar(u' '));
@@ -28,7 +30,7 @@ QString SsidDisplayText(std::string_view bytes) {
 }
 
 QString SsidDisplayText(const char* buffer, std::size_t size) {
-  const std::size_t length = static_cast<std::size_t>(
-      std::find(buffer, buffer + size, '\0') - buffer);
+  const std::size_t length =
+      static_cast<std::size_t>(std::find(buffer, buffer + size, '\0') - buffer);
   return SsidDisplayText(std::string_view(buffer, length));
 }

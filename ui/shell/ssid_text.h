@@ -9,5 +9,9 @@
 // the 32nd are not part of a name and are not shown.
 QString SsidDisplayText(std::string_view bytes);
 
+// Any other name kept as bytes (a profile name, say) by the same rules, with
+// its own limit.
+QString ByteNameText(std::string_view bytes, std::size_t maxBytes);
+
 // The name held in a NUL-terminated buffer of that size.
 QString SsidDisplayText(const char* buffer, std::size_t size);

@@ -1,6 +1,5 @@
 #include "ui/station/frame_link_info.h"
 
-#include <QPainter>
 #include <QPointer>
 #include <algorithm>
 #include <cstring>
@@ -16,6 +15,7 @@
 #include "model/wl_text.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/fa_bitmap_btn.h"
+#include "ui/shell/art_buttons.h"
 #include "ui/shell/art_kit.h"
 #include "ui/shell/control_texts.h"
 #include "ui/shell/form_res.h"
@@ -57,18 +57,6 @@ void Colour(QWidget& label, const QColor& colour, QFont::Weight weight) {
   palette.setColor(QPalette::WindowText, colour);
   label.setPalette(palette);
   label.setFont(ArtKit::PixelFont(kTextPixelSize, weight));
-}
-
-// A disabled chart button shows its face faded, so that it reads as out of use.
-QImage Faded(const QImage& face) {
-  if (face.isNull()) return face;
-  QImage faded(face.size(), QImage::Format_ARGB32_Premultiplied);
-  faded.setDevicePixelRatio(face.devicePixelRatio());
-  faded.fill(Qt::transparent);
-  QPainter painter(&faded);
-  painter.setOpacity(0.4);
-  painter.drawImage(QPoint(0, 0), face);
-  return faded;
 }
 
 QString AuthModeText(int32_t mode) {
@@ -202,7 +190,7 @@ void TFrameLinkInfo::InitPage() {
     btnTChart_->SetFaces(face);
     btnTChart_->SetFacesDown(face);
     btnTChart_->SetFacesOver(res->Picture(u"ImgBtnTChartOn"));
-    btnTChart_->SetFacesDisable(Faded(face));
+    btnTChart_->SetFacesDisable(ArtButtons::DisabledFace(face));
     if (!face.isNull()) btnTChart_->resize(face.deviceIndependentSize().toSize());
     for (int i = kProfName; i <= kIP; ++i) AddMarkImage(captions_[i], res->Picture(u"ImgMark"));
   }
