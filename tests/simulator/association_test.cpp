@@ -109,7 +109,8 @@ TEST(AssociationTest, TheLinkComesUpOnlyAfterTheAssociationDelay) {
   const auto start = std::chrono::steady_clock::now();
   ASSERT_EQ(sim.Apply(StationProfile("OrvOpen")), 1);
   ASSERT_TRUE(sim.WaitConnected());
-  EXPECT_GE(std::chrono::steady_clock::now() - start, milliseconds(300));
+  // The simulator counts whole milliseconds, so the apply may fall late in its first one.
+  EXPECT_GE(std::chrono::steady_clock::now() - start, milliseconds(299));
 }
 
 TEST(AssociationTest, AConnectedStatusCarriesTheLink) {

@@ -60,7 +60,7 @@ TFormAPShare::TFormAPShare(QWidget* owner, const WLProfile& network)
   // The name is the network's own, never a text of the string file.
   lblSSID_->setText(SsidDisplayText(network.Ssid1, sizeof network.Ssid1));
   btnClose_->setText(StringText(kSection, btnClose_->objectName(), btnClose_->text()));
-  NamePictureButton(*imgQRCode_, kSection, QStringLiteral("QR code"));
+  SetAccessibleNameFromStrings(*imgQRCode_, kSection, QStringLiteral("QR code"));
   imgQRCode_->SetPicture(QrCodeImage(codeText_, kModuleSize));
 
   const int width = std::max(kMinWidth, imgQRCode_->width() + 2 * kMargin);

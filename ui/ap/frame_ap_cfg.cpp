@@ -255,7 +255,7 @@ void TFrameAPCfg::InitPage() {
     f.button->SetFacesOver(Picture(f.hover));
     f.button->SetFacesDisable(ArtButtons::DisabledFace(face));
     if (!face.isNull()) f.button->resize(face.deviceIndependentSize().toSize());
-    NamePictureButton(*f.button, kSection, f.word);
+    SetAccessibleNameFromStrings(*f.button, kSection, f.word);
   }
   PlaceControls();
   MarkCaptions();

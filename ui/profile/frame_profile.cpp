@@ -237,7 +237,7 @@ void TFrameProfile::InitPage() {
                {btnEdit_, u"ImgBtnEdit", "Edit"}};
   for (const auto& face : faces) {
     SetFaces(*face.button, QStringView(face.picture));
-    NamePictureButton(*face.button, kSection, QString::fromLatin1(face.faceWord));
+    SetAccessibleNameFromStrings(*face.button, kSection, QString::fromLatin1(face.faceWord));
   }
   for (qsizetype i = 0; i < captions_.size(); ++i) {
     FitLabel(captions_[i], values_[i], kInfoRightEdge);

@@ -47,6 +47,7 @@ TFormAbout::TFormAbout(QWidget* parent)
   btnClose_->setGeometry(G::kAboutCloseRect);
   btnClose_->SetNoFocusRect(true);
   connect(btnClose_, &TTrifaceBtn::clicked, this, [this] { done(kMrOk); });
+  SetAccessibleNameFromStrings(*btnClose_, kSection, QStringLiteral("Close"));
 
   // A long product name takes a second line rather than being cut short.
   Colour(*lbProduct_, Qt::white, 17, QFont::Bold);

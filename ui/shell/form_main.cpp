@@ -163,6 +163,11 @@ void TFormMain::CreateControls() {
   lbStation_ = NewModeLabel("LbStation", "Station Mode", G::kLbStationRect);
   btnSoftAP_ = NewButton("BtnSoftAP", G::kBtnSoftAPRect);
   lbSoftAP_ = NewModeLabel("LbSoftAP", "AP Mode", G::kLbSoftAPRect);
+  const QString section = QStringLiteral("FormMain");
+  SetAccessibleNameFromStrings(*btnHelp_, section, QStringLiteral("Help"));
+  SetAccessibleNameFromStrings(*btnAbout_, section, QStringLiteral("About"));
+  SetAccessibleNameFromStrings(*btnStation_, section, QStringLiteral("Station Mode"));
+  SetAccessibleNameFromStrings(*btnSoftAP_, section, QStringLiteral("AP Mode"));
   for (TTrifaceBtn* mode : {btnStation_, btnSoftAP_}) {
     mode->hide();
     mode->setEnabled(false);

@@ -84,7 +84,7 @@ TFormChart::TFormChart(QWidget* parent)
   const QString kbps = QString::fromLocal8Bit(FAGlobal().DisplayString(kStrKbps));
   lbTxKbps_->setText(kbps);
   lbRxKbps_->setText(kbps);
-  NamePictureButton(*btnClose_, kSection, QStringLiteral("Close"));
+  SetAccessibleNameFromStrings(*btnClose_, kSection, QStringLiteral("Close"));
 
   if (const TFormRes* res = TFormRes::Instance()) {
     imgBG_->SetPicture(res->Picture(u"ImgChartBG"));

@@ -194,7 +194,7 @@ void TFrameLinkInfo::InitPage() {
     if (!face.isNull()) btnTChart_->resize(face.deviceIndependentSize().toSize());
     for (int i = kProfName; i <= kIP; ++i) AddMarkImage(captions_[i], res->Picture(u"ImgMark"));
   }
-  NamePictureButton(*btnTChart_, kSection, QStringLiteral("Chart"));
+  SetAccessibleNameFromStrings(*btnTChart_, kSection, QStringLiteral("Chart"));
   for (int i = 0; i < kValueCount; ++i) {
     FitLabel(captions_[i], values_[i], i < kTransRate ? kLeftValueRight : kRightValueRight);
   }

@@ -156,6 +156,17 @@ class MainWindowTest : public QObject {
 
   void cleanup() { SetMessageAnswerer({}); }
 
+  void pictureButtonsAreNamedForScreenReaders() {
+    TFormMain window(FastTiming());
+    for (const char* name : {"BtnHelp", "BtnAbout", "BtnStation", "BtnSoftAP"}) {
+      const auto* button = UiTest::FindChild<TTrifaceBtn>(window, name);
+      QVERIFY2(!button->accessibleName().isEmpty(), name);
+      QCOMPARE(button->toolTip(), button->accessibleName());
+    }
+    QCOMPARE(UiTest::FindChild<TTrifaceBtn>(window, "BtnHelp")->accessibleName(),
+             QStringLiteral("Help"));
+  }
+
   void attachesTheAdapterFoundAtStartAndConnectsTheLastProfile() {
     Running r;
     QVERIFY(r.Attached());

@@ -50,8 +50,8 @@ class SsidTextTest : public QObject {
     search.setObjectName(QStringLiteral("BtnSearch"));
     QPushButton connect;
     connect.setObjectName(QStringLiteral("BtnConnect"));
-    NamePictureButton(search, QStringLiteral("FrameSurvey"), QStringLiteral("Search"));
-    NamePictureButton(connect, QStringLiteral("FrameSurvey"), QStringLiteral("Connect"));
+    SetAccessibleNameFromStrings(search, QStringLiteral("FrameSurvey"), QStringLiteral("Search"));
+    SetAccessibleNameFromStrings(connect, QStringLiteral("FrameSurvey"), QStringLiteral("Connect"));
     QCOMPARE(search.accessibleName(), QStringLiteral("Suchen"));
     QCOMPARE(search.toolTip(), QStringLiteral("Suchen"));
     QCOMPARE(connect.accessibleName(), QStringLiteral("Connect"));

@@ -14,9 +14,9 @@ template <typename T>
 T* FindChild(const QObject& parent, const QString& name) {
   static_assert(std::is_base_of_v<QObject, T>);
   if (auto* child = parent.findChild<T*>(name)) return child;
-  const QString what = QStringLiteral("no %1 named \"%2\" under \"%3\"")
-                           .arg(QString::fromLatin1(T::staticMetaObject.className()), name,
-                                parent.objectName());
+  const QString what =
+      QStringLiteral("no %1 named \"%2\" under \"%3\"")
+          .arg(QString::fromLatin1(T::staticMetaObject.className()), name, parent.objectName());
   QTest::qFail(qPrintable(what), __FILE__, __LINE__);
   // The stand-in is left to the end of the process: the test has already failed.
   auto* standIn = new T;
