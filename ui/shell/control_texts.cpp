@@ -69,7 +69,8 @@ void LoadControlTexts(const QWidget& owner, const QString& section, TextKinds ki
   }
 }
 
-void SetAccessibleNameFromStrings(QWidget& control, const QString& section, const QString& faceWord) {
+void SetAccessibleNameFromStrings(QWidget& control, const QString& section,
+                                  const QString& faceWord) {
   const QString name = StringText(section, control.objectName(), faceWord);
   control.setAccessibleName(name);
   control.setToolTip(name);

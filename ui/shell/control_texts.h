@@ -27,7 +27,8 @@ void LoadControlTexts(const QWidget& owner, const QString& section, TextKinds ki
 // A picture button or an acting picture has no text a screen reader could
 // read: its accessible name and tooltip come from the key named after the
 // component in the section, with the word on its face as the default.
-void SetAccessibleNameFromStrings(QWidget& control, const QString& section, const QString& faceWord);
+void SetAccessibleNameFromStrings(QWidget& control, const QString& section,
+                                  const QString& faceWord);
 
 // The width of the label's text, measured as the label draws it.
 int LabelTextWidth(const QLabel& label);
