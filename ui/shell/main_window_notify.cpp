@@ -18,3 +18,8 @@ void PostToMainWindow(const QWidget& from, int code, intptr_t arg) {
   QMetaObject::invokeMethod(
       window, [window, code, arg] { window->HandleNotify(code, arg); }, Qt::QueuedConnection);
 }
+
+intptr_t SendToMainWindow(const QWidget& from, int code, intptr_t arg) {
+  TFormMain* window = MainWindowOf(from);
+  return window == nullptr ? 0 : window->HandleNotify(code, arg);
+}
