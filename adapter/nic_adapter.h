@@ -115,7 +115,7 @@ class CNICAdapter {
   int FillAllowedChannels(bool softAP, int32_t* buffer, int capacity, int32_t bands);
   std::vector<WLProfile>& ListOf(int32_t kind);
   const std::vector<WLProfile>& ListOf(int32_t kind) const;
-  void WriteOrder(int32_t kind, int from, int to) const;
+  void WriteOrder(int32_t kind, const std::vector<WLProfile>& list, int from, int to) const;
 
   std::shared_ptr<Shared> shared_;
   std::thread worker_;
