@@ -45,6 +45,8 @@ constexpr int kFieldsRight = 321;
 constexpr int kRowHeight = 24;
 constexpr int kChoiceLeft = 36;
 constexpr int kRadioSize = 20;
+// Room for a note of two lines.
+constexpr int kNoteHeight = 30;
 constexpr int kListLeft = 333;
 constexpr int kListRight = G::kCardFull.right() + 1 - 12;
 constexpr int kListTop = 56;
@@ -164,11 +166,11 @@ void TFrameNetType::PlaceControls() {
        {std::tuple{rBtnInfra_, lbInfra_, lblInfra_}, std::tuple{rBtnAdHoc_, lbAdHoc_, lblAdHoc_}}) {
     radio->setGeometry(kChoiceLeft, top + (kRowHeight - kRadioSize) / 2, kRadioSize, kRadioSize);
     caption->setGeometry(kChoiceLeft + kRadioSize + 2, top, 0, kRowHeight);
-    note->setGeometry(0, top, 0, kRowHeight);
+    note->setGeometry(0, top - (kNoteHeight - kRowHeight) / 2, 0, kNoteHeight);
     FitLabel(caption, note, kFieldsRight);
     radio->setAccessibleName(caption->text());
     radio->setAccessibleDescription(note->text());
-    top += 32;
+    top += kNoteHeight + 6;
   }
 
   lbScan_->setGeometry(kListLeft, 32, kListRight - kListLeft, kRowHeight);

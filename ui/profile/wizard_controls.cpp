@@ -38,9 +38,10 @@ TEllipsisLabel* NewCaption(QWidget& page, const char* name, const char* designTe
 }
 
 QLabel* NewNote(QWidget& page, const char* name, const char* designText) {
-  auto* note = new TEllipsisLabel(QString::fromLatin1(designText), &page);
+  auto* note = new QLabel(QString::fromLatin1(designText), &page);
   note->setObjectName(QString::fromLatin1(name));
-  note->SetEllipsisEnd(true);
+  // A note is read whole: a long one takes a second line rather than an ellipsis.
+  note->setWordWrap(true);
   note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   note->setFont(ArtKit::PixelFont(kCaptionPixelSize - 1));
   SetTextColour(*note, ArtKit::kSlate);

@@ -17,7 +17,7 @@ namespace WizardControls {
 
 // A field caption in the pages' caption look.
 TEllipsisLabel* NewCaption(QWidget& page, const char* name, const char* designText);
-// A note beside a choice, in a lighter look.
+// A note beside a choice, in a lighter look; it wraps to a second line.
 QLabel* NewNote(QWidget& page, const char* name, const char* designText);
 // Captions in a column, as wide as the widest text, and their controls from 6
 // pixels after them to the right edge; every control keeps its own top.

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "core/fa_global_var.h"
+#include "core/notifier.h"
 #include "tests/ui/profile/wizard_test_support.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/ellipsis_label.h"
@@ -92,7 +93,12 @@ class WizardLayoutTest : public QObject {
     r.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&r.window));
     r.QuickSurvey();
+    r.window.HandleNotify(PM_SHOWPAGE, TFrameProfile::kReturnProfile);
+    QCOMPARE(r.WindowPage(), Q("FrameProfile1"));
     QTest::mouseClick(UiTest::FindChild<QWidget>(*r.page, "BtnAdd"), Qt::LeftButton);
+    // A scan runs whenever the page is entered going forward.
+    QVERIFY(r.On<QWidget>("FrameNetType1", "PlSearch")->isVisible());
+    Save(r.window, Q("FrameNetType1_search"));
     QTRY_VERIFY_WITH_TIMEOUT(r.On<QTreeWidget>("FrameNetType1", "LvSite")->topLevelItemCount() > 3,
                              kWait);
     r.On<QLineEdit>("FrameNetType1", "EdtName")->setText(Q("Layout"));
