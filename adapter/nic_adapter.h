@@ -98,6 +98,11 @@ class CNICAdapter {
   const WLProfile& DefaultProfile() const { return defaultProfile_; }
   const WLProfile& DefaultAPProfile() const { return defaultAPProfile_; }
   int32_t SupportMode() const { return supportMode_; }
+  int32_t DefBand() const { return defBand_; }
+  int32_t DefChB() const { return defChB_; }
+  int32_t DefChA() const { return defChA_; }
+  // The name reserved for the default station profile.
+  const std::string& DefProfName() const { return defProfName_; }
   int32_t DefAPBand() const { return defAPBand_; }
   int32_t DefAPChB() const { return defAPChB_; }
   int32_t DefAPChA() const { return defAPChA_; }
