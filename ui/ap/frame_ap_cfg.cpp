@@ -56,15 +56,11 @@ constexpr int kLeftCaptions = 28;
 constexpr int kLeftValuesEnd = 315;
 constexpr int kRightCaptions = 356;
 constexpr int kRightValuesEnd = 568;
-// A value keeps this much room however long a translated caption gets.
-constexpr int kMinValueWidth = 96;
 constexpr int kButtonTop = 275;
 constexpr int kShareLeft = 16;
 // BtnCancel ends here; BtnSave stands this far before it.
 constexpr int kCancelRight = 551;
 constexpr int kButtonGap = 8;
-
-QString Display(int index) { return QString::fromLocal8Bit(FAGlobal().DisplayString(index)); }
 
 QString Local(std::string_view text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
@@ -108,19 +104,6 @@ const QImage& Picture(QStringView name) {
   static const QImage none;
   const TFormRes* res = TFormRes::Instance();
   return res != nullptr ? res->Picture(name) : none;
-}
-
-// Captions in a column and their values beside them: the captions as wide as
-// the widest text, the values from 6 pixels after them to the right edge.
-void PlaceRows(std::initializer_list<std::pair<QLabel*, QWidget*>> rows, int left, int right) {
-  int width = 0;
-  for (const auto& [caption, value] : rows) width = std::max(width, LabelTextWidth(*caption) + 6);
-  width = std::min(width, right - left - 6 - kMinValueWidth);
-  for (const auto& [caption, value] : rows) {
-    caption->setGeometry(left, value->y(), width, value->height());
-    const int valueLeft = left + width + 6;
-    value->setGeometry(valueLeft, value->y(), right - valueLeft, value->height());
-  }
 }
 
 }  // namespace
@@ -234,9 +217,10 @@ void TFrameAPCfg::InitPage() {
   PlaceControls();
   MarkCaptions();
 
-  for (int level = 0; level < 4; ++level) AddItem(*cmbPower_, Display(kStrPowerLv0 + level), level);
-  AddItem(*cmbAuthen_, Display(kStrAuthModeOpen), kAuthOpen);
-  AddItem(*cmbAuthen_, Display(kStrAuthModeShare), kAuthShared);
+  for (int level = 0; level < 4; ++level)
+    AddItem(*cmbPower_, DisplayText(kStrPowerLv0 + level), level);
+  AddItem(*cmbAuthen_, DisplayText(kStrAuthModeOpen), kAuthOpen);
+  AddItem(*cmbAuthen_, DisplayText(kStrAuthModeShare), kAuthShared);
   for (int key = 0; key < 4; ++key) AddItem(*cmbDefKey_, QString::number(key + 1), key);
   ResetPage();
 }
@@ -249,8 +233,9 @@ void TFrameAPCfg::PlaceControls() {
   row(cmbMode_, 100);
   row(cmbCh_, 134);
   row(cmbPower_, 168);
-  PlaceRows({{lbSSID_, edtSSID_}, {lbMode_, cmbMode_}, {lbChannel_, cmbCh_}, {lbPower_, cmbPower_}},
-            kLeftCaptions, kLeftValuesEnd);
+  PageParts::PlaceRows(
+      {{lbSSID_, edtSSID_}, {lbMode_, cmbMode_}, {lbChannel_, cmbCh_}, {lbPower_, cmbPower_}},
+      kLeftCaptions, kLeftValuesEnd);
   chkHide_->setGeometry(edtSSID_->x(), 68, kLeftValuesEnd - edtSSID_->x(), 22);
 
   // The security card is narrow: every caption stands above its value.
@@ -273,14 +258,8 @@ void TFrameAPCfg::PlaceControls() {
 }
 
 void TFrameAPCfg::MarkCaptions() {
-  const QImage& mark = Picture(u"ImgMark");
-  for (QLabel* caption : {static_cast<QLabel*>(lbSSID_), static_cast<QLabel*>(lbMode_),
-                          static_cast<QLabel*>(lbChannel_), static_cast<QLabel*>(lbPower_),
-                          static_cast<QLabel*>(lbWEP_), static_cast<QLabel*>(lbAuthen_),
-                          static_cast<QLabel*>(lbPhrase_), static_cast<QLabel*>(lbDefKey_),
-                          static_cast<QLabel*>(lbKey_)}) {
-    AddMarkImage(caption, mark);
-  }
+  PageParts::MarkCaptions(*this, {lbSSID_, lbMode_, lbChannel_, lbPower_, lbWEP_, lbAuthen_,
+                                  lbPhrase_, lbDefKey_, lbKey_});
 }
 
 void TFrameAPCfg::ResetPage() {
@@ -352,23 +331,23 @@ void TFrameAPCfg::ShareableChanged() {
 void TFrameAPCfg::FillModeList() {
   cmbMode_->clear();
   const int32_t mask = ModeToBandMask(adapter_->SupportMode());
-  const QString b = Display(kStr802B);
-  const QString g = Display(kStr802G);
+  const QString b = DisplayText(kStr802B);
+  const QString g = DisplayText(kStr802G);
   if ((mask & kBand80211b) && (mask & kBand80211g)) {
     AddItem(*cmbMode_, b + QStringLiteral(" + ") + g, kModeBG);
   }
   if (mask & kBand80211b) AddItem(*cmbMode_, b, kModeB);
   if (mask & kBand80211g) AddItem(*cmbMode_, g, kModeG);
-  if (mask & kBand80211a) AddItem(*cmbMode_, Display(kStr802A), kModeA);
+  if (mask & kBand80211a) AddItem(*cmbMode_, DisplayText(kStr802A), kModeA);
 }
 
 void TFrameAPCfg::FillWEPList() {
   cmbWEP_->clear();
-  AddItem(*cmbWEP_, Display(kStrEncrypt_None), kWEPLevelNone);
+  AddItem(*cmbWEP_, DisplayText(kStrEncrypt_None), kWEPLevelNone);
   const AdapterSettings& settings = adapter_->Settings();
-  if (settings.ReadSet("WEP64", true)) AddItem(*cmbWEP_, Display(kStrWEP_64), kWEPLevel64);
-  if (settings.ReadSet("WEP128", true)) AddItem(*cmbWEP_, Display(kStrWEP_128), kWEPLevel128);
-  if (settings.ReadSet("WEP256", false)) AddItem(*cmbWEP_, Display(kStrWEP_256), kWEPLevel256);
+  if (settings.ReadSet("WEP64", true)) AddItem(*cmbWEP_, DisplayText(kStrWEP_64), kWEPLevel64);
+  if (settings.ReadSet("WEP128", true)) AddItem(*cmbWEP_, DisplayText(kStrWEP_128), kWEPLevel128);
+  if (settings.ReadSet("WEP256", false)) AddItem(*cmbWEP_, DisplayText(kStrWEP_256), kWEPLevel256);
 }
 
 void TFrameAPCfg::LoadWireless() {
@@ -415,7 +394,7 @@ void TFrameAPCfg::FillChannelList(const ChannelSource& source) {
   for (int i = 0; i < count; ++i) {
     const int32_t channel = channels[static_cast<std::size_t>(i)];
     if (channel < 0) break;
-    AddItem(*cmbCh_, channel == 0 ? Display(kStrAuto) : QString::number(channel), channel);
+    AddItem(*cmbCh_, channel == 0 ? DisplayText(kStrAuto) : QString::number(channel), channel);
   }
 }
 

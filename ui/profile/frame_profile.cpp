@@ -50,8 +50,6 @@ constexpr int kImageColumnWidth = 52;
 constexpr int kNameColumnWidth = 132;
 const QColor kGridLine(226, 233, 239);
 
-QString Display(int index) { return QString::fromLocal8Bit(FAGlobal().DisplayString(index)); }
-
 QString Local(const std::string& text) { return QString::fromLocal8Bit(text); }
 
 QString UiText(const QLabel* label) { return label != nullptr ? label->text() : QString(); }
@@ -83,13 +81,13 @@ QImage SortMark(bool ascending, qreal ratio) {
 
 QString ChannelText(const WLProfile& profile) {
   if (profile.Channel == 0 || profile.NetworkMode == kNetworkModeInfrastructure) {
-    return Display(kStrAuto);
+    return DisplayText(kStrAuto);
   }
   return QString::number(profile.Channel);
 }
 
 QString TxRateText(const WLProfile& profile) {
-  if (profile.TxRate == 0 || profile.TxRate == kTxRateAuto) return Display(kStrAuto);
+  if (profile.TxRate == 0 || profile.TxRate == kTxRateAuto) return DisplayText(kStrAuto);
   return Local(RateText(profile.TxRate));
 }
 
@@ -400,14 +398,14 @@ void TFrameProfile::ShowSelection() {
 
 void TFrameProfile::ShowInfo(const WLProfile& profile) {
   const bool infrastructure = profile.NetworkMode == kNetworkModeInfrastructure;
-  lblNetType_->setText(Display(infrastructure ? kStrInfrastructure : kStrAdHoc));
+  lblNetType_->setText(DisplayText(infrastructure ? kStrInfrastructure : kStrAdHoc));
   if (infrastructure) {
     lblWlMode_->setText(Local(BandText(profile.ABGMode)));
   } else if (adapter_ != nullptr) {
     const bool standard = adapter_->Settings().ReadSet("EnableAdHocG", true);
     lblWlMode_->setText(Local(BandName(profile.AdHocBand, standard)));
   } else {
-    lblWlMode_->setText(Display(kStrAuto));
+    lblWlMode_->setText(DisplayText(kStrAuto));
   }
   lblChannel_->setText(ChannelText(profile));
   lblSecurity_->setText(Local(EncryptionText(profile.EncryptionMethod)));

@@ -87,3 +87,5 @@ int LabelTextWidth(const QLabel& label) {
   }
   return label.fontMetrics().boundingRect(area, flags, label.text()).width();
 }
+
+QString DisplayText(int index) { return QString::fromLocal8Bit(FAGlobal().DisplayString(index)); }

@@ -30,5 +30,8 @@ void LoadControlTexts(const QWidget& owner, const QString& section, TextKinds ki
 void SetAccessibleNameFromStrings(QWidget& control, const QString& section,
                                   const QString& faceWord);
 
+// A display string (its index in the table the string file fills).
+QString DisplayText(int index);
+
 // The width of the label's text, measured as the label draws it.
 int LabelTextWidth(const QLabel& label);

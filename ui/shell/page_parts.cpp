@@ -1,7 +1,10 @@
 #include "ui/shell/page_parts.h"
 
+#include <algorithm>
+
 #include "ui/controls/ellipsis_label.h"
 #include "ui/shell/art_kit.h"
+#include "ui/shell/control_texts.h"
 #include "ui/shell/form_res.h"
 #include "ui/shell/image.h"
 #include "ui/shell/property_page_frame.h"
@@ -17,6 +20,8 @@ constexpr int kHeadingIndent = 18;
 constexpr int kHeadingRightRoom = 44;
 constexpr int kHeadingPixelSize = 13;
 constexpr int kCaptionPixelSize = 12;
+// A value keeps this much room however long a translated caption gets.
+constexpr int kMinValueWidth = 96;
 
 TImage* AddBackground(TPropertyPageFrame& page) {
   auto* image = new TImage(&page);
@@ -44,7 +49,7 @@ TEllipsisLabel* AddHeading(TPropertyPageFrame& page, const char* name, const cha
   return label;
 }
 
-TEllipsisLabel* AddCaption(TPropertyPageFrame& page, const char* name, const char* designText) {
+TEllipsisLabel* AddCaption(QWidget& page, const char* name, const char* designText) {
   auto* caption = new TEllipsisLabel(QString::fromLatin1(designText), &page);
   caption->setObjectName(QString::fromLatin1(name));
   caption->SetEllipsisEnd(true);
@@ -54,6 +59,23 @@ TEllipsisLabel* AddCaption(TPropertyPageFrame& page, const char* name, const cha
   palette.setColor(QPalette::WindowText, ArtKit::kSlate);
   caption->setPalette(palette);
   return caption;
+}
+
+void PlaceRows(std::initializer_list<std::pair<QLabel*, QWidget*>> rows, int left, int right) {
+  int width = 0;
+  for (const auto& [caption, value] : rows) width = std::max(width, LabelTextWidth(*caption) + 6);
+  width = std::min(width, right - left - 6 - kMinValueWidth);
+  for (const auto& [caption, value] : rows) {
+    caption->setGeometry(left, value->y(), width, value->height());
+    const int valueLeft = left + width + 6;
+    value->setGeometry(valueLeft, value->y(), right - valueLeft, value->height());
+  }
+}
+
+void MarkCaptions(TPropertyPageFrame& page, std::initializer_list<QWidget*> captions) {
+  const TFormRes* res = TFormRes::Instance();
+  if (res == nullptr) return;
+  for (QWidget* caption : captions) page.AddMarkImage(caption, res->Picture(u"ImgMark"));
 }
 
 }  // namespace PageParts

@@ -2,7 +2,11 @@
 
 #include <QRect>
 #include <QStringView>
+#include <initializer_list>
+#include <utility>
 
+class QLabel;
+class QWidget;
 class TEllipsisLabel;
 class TImage;
 class TPropertyPageFrame;
@@ -21,6 +25,11 @@ TEllipsisLabel* AddHeading(TPropertyPageFrame& page, const char* name, const cha
                            const QRect& card);
 // A caption of a value row, with its design text, cut by an ellipsis when its
 // translation is too long for the room the page gives it.
-TEllipsisLabel* AddCaption(TPropertyPageFrame& page, const char* name, const char* designText);
+TEllipsisLabel* AddCaption(QWidget& page, const char* name, const char* designText);
+// Captions in a column, as wide as the widest text, and their values from 6
+// pixels after them to the right edge; every value keeps its own top and height.
+void PlaceRows(std::initializer_list<std::pair<QLabel*, QWidget*>> rows, int left, int right);
+// The marks before the captions, once they stand where they belong.
+void MarkCaptions(TPropertyPageFrame& page, std::initializer_list<QWidget*> captions);
 
 }  // namespace PageParts

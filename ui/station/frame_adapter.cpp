@@ -42,11 +42,8 @@ constexpr int kValuesRight = 464;
 constexpr int kFirstRowTop = 72;
 constexpr int kRowPitch = 46;
 constexpr int kRowHeight = 24;
-constexpr int kMinValueWidth = 150;
 constexpr int kSaveRight = 527;
 constexpr int kButtonTop = G::kButtonBarTop + 7;
-
-QString Display(int index) { return QString::fromLocal8Bit(FAGlobal().DisplayString(index)); }
 
 QString Local(const std::string& text) { return QString::fromLocal8Bit(text); }
 
@@ -96,31 +93,26 @@ void TFrameAdapter::InitPage() {
   if (!face.isNull()) btnSave_->resize(face.deviceIndependentSize().toSize());
   SetAccessibleNameFromStrings(*btnSave_, kSection, QStringLiteral("Save"));
   PlaceControls();
-  const QImage& mark = Picture(u"ImgMark");
-  for (QLabel* caption : {lbTxRate_, lbPreamble_, lbPower_}) AddMarkImage(caption, mark);
+  PageParts::MarkCaptions(*this, {lbTxRate_, lbPreamble_, lbPower_});
 
-  AddItem(*cmbPreamble_, Display(kStrPreambleAuto), kPreambleAuto);
-  AddItem(*cmbPreamble_, Display(kStrPreambleLong), kPreambleLong);
-  AddItem(*cmbPreamble_, Display(kStrPreambleShort), kPreambleShort);
-  AddItem(*cmbPower_, Display(kStrPowSaveNo), kPowerSaveNone);
-  AddItem(*cmbPower_, Display(kStrPowSaveFast), kPowerSaveFast);
-  AddItem(*cmbPower_, Display(kStrPowSaveMax), kPowerSaveMax);
+  AddItem(*cmbPreamble_, DisplayText(kStrPreambleAuto), kPreambleAuto);
+  AddItem(*cmbPreamble_, DisplayText(kStrPreambleLong), kPreambleLong);
+  AddItem(*cmbPreamble_, DisplayText(kStrPreambleShort), kPreambleShort);
+  AddItem(*cmbPower_, DisplayText(kStrPowSaveNo), kPowerSaveNone);
+  AddItem(*cmbPower_, DisplayText(kStrPowSaveFast), kPowerSaveFast);
+  AddItem(*cmbPower_, DisplayText(kStrPowSaveMax), kPowerSaveMax);
   ResetPage();
 }
 
 void TFrameAdapter::PlaceControls() {
-  const std::array<std::pair<QLabel*, QComboBox*>, 3> rows{
-      {{lbTxRate_, cmbTxRate_}, {lbPreamble_, cmbPreamble_}, {lbPower_, cmbPower_}}};
-  int width = 0;
-  for (const auto& [caption, list] : rows) width = std::max(width, LabelTextWidth(*caption) + 6);
-  width = std::min(width, kValuesRight - kCaptionsLeft - 6 - kMinValueWidth);
   int top = kFirstRowTop;
-  for (const auto& [caption, list] : rows) {
-    caption->setGeometry(kCaptionsLeft, top, width, kRowHeight);
-    const int left = kCaptionsLeft + width + 6;
-    list->setGeometry(left, top, kValuesRight - left, kRowHeight);
+  for (QComboBox* list : {cmbTxRate_, cmbPreamble_, cmbPower_}) {
+    list->setGeometry(0, top, 0, kRowHeight);
     top += kRowPitch;
   }
+  PageParts::PlaceRows(
+      {{lbTxRate_, cmbTxRate_}, {lbPreamble_, cmbPreamble_}, {lbPower_, cmbPower_}}, kCaptionsLeft,
+      kValuesRight);
   btnSave_->move(kSaveRight - btnSave_->width(), kButtonTop);
 }
 
@@ -195,7 +187,7 @@ void TFrameAdapter::InitTxRate(int standard) {
     const int32_t rate = rates[static_cast<std::size_t>(i)];
     cmbTxRate_->insertItem(0, Local(RateText(rate)), QVariant(static_cast<int>(rate)));
   }
-  cmbTxRate_->insertItem(0, Display(kStrAuto), QVariant(static_cast<int>(kAutoRate)));
+  cmbTxRate_->insertItem(0, DisplayText(kStrAuto), QVariant(static_cast<int>(kAutoRate)));
   filledStandard_ = standard;
 }
 

@@ -100,7 +100,9 @@ struct Running {
   void OpenAdapterPage() {
     QTest::mousePress(UiTest::FindChild<TTrifaceLabel>(window, "LbAdapter"), Qt::LeftButton);
   }
-  QComboBox& List(const char* name) { return *UiTest::FindChild<QComboBox>(window, name); }
+  // Other pages have buttons of the same names: everything is looked up in this page.
+  QWidget& Page() { return *UiTest::FindChild<TFrameAdapter>(window, "FrameAdapter1"); }
+  QComboBox& List(const char* name) { return *UiTest::FindChild<QComboBox>(Page(), name); }
   QString Value(const char* name) const {
     return UiTest::FindChild<TEllipsisLabel>(window, name)->text();
   }
@@ -110,7 +112,7 @@ struct Running {
     return applied;
   }
   void Save() {
-    QTest::mouseClick(UiTest::FindChild<TFABitmapBtn>(window, "BtnSave"), Qt::LeftButton);
+    QTest::mouseClick(UiTest::FindChild<TFABitmapBtn>(Page(), "BtnSave"), Qt::LeftButton);
   }
   void Choose(const char* list, int32_t value) {
     QComboBox& combo = List(list);
