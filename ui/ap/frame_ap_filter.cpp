@@ -129,10 +129,11 @@ void TFrameAPFilter::InitPage() {
     if (!face.isNull()) f.button->resize(face.deviceIndependentSize().toSize());
     SetAccessibleNameFromStrings(*f.button, kSection, f.word);
   }
+  PlaceControls();
+  // The marks stand before the captions where they are placed.
   const QImage& mark = Picture(u"ImgMark");
   AddMarkImage(lbType_, mark);
   AddMarkImage(lbAddr_, mark);
-  PlaceControls();
 
   cmbType_->clear();
   cmbType_->addItem(StringText(kSection, QStringLiteral("Disable"), QStringLiteral("Disable")), 0);
