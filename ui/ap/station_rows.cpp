@@ -14,6 +14,8 @@ bool Update(QTreeWidget& list, const std::vector<APStation>& stations) {
   QSet<QString> unlisted;
   unlisted.reserve(static_cast<qsizetype>(stations.size()));
   for (const APStation& station : stations) {
+    // A group address (multicast, broadcast) is never a station's own.
+    if ((station.Mac[0] & 0x01) != 0) continue;
     QString mac = MacAddressText::Shown(station.Mac);
     if (!unlisted.contains(mac)) {
       unlisted.insert(mac);

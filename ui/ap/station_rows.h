@@ -9,7 +9,8 @@ class QTreeWidget;
 // The association list follows the stations without rebuilding itself: rows
 // of stations that left are deleted, rows of stations that stay keep their
 // place and their selection, and each new station gets one row (a list that
-// names a station twice still gives one). The address is in column 1.
+// names a station twice still gives one; a group address, which no station
+// has, gets none). The address is in column 1.
 namespace StationRows {
 
 inline constexpr int kColMac = 1;

@@ -275,6 +275,8 @@ class FrameAPInfoTest : public QObject {
     QCOMPARE(QSet<QString>(macs.begin(), macs.end()).size(), macs.size());
     for (const QString& mac : macs) {
       QVERIFY2(mac.size() == 17 && mac != QStringLiteral("00:00:00:00:00:00"), qPrintable(mac));
+      // No group address, which no station can have.
+      QVERIFY2((mac.left(2).toInt(nullptr, 16) & 1) == 0, qPrintable(mac));
     }
     // The next good list replaces every made-up row.
     QTRY_VERIFY_WITH_TIMEOUT(p.Row(kStationA) && p.list->topLevelItemCount() <= 5, kWait);

@@ -108,6 +108,12 @@ class MacAddressTextTest : public QObject {
     QVERIFY(!StationRows::Update(list, {Station(1), Station(3), Station(4)}));
     QVERIFY(StationRows::Update(list, {Station(5), Station(5), Station(1)}));
     QCOMPARE(Rows(list), Macs({1, 5}));
+    // Group addresses are no stations: made-up lists often hold them.
+    APStation multicast = Station(6);
+    multicast.Mac[0] = 0x03;
+    const APStation broadcast{{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+    QVERIFY(!StationRows::Update(list, {multicast, Station(1), broadcast, Station(5)}));
+    QCOMPARE(Rows(list), Macs({1, 5}));
     QVERIFY(!StationRows::Update(list, {}));
     QCOMPARE(list.topLevelItemCount(), 0);
   }
