@@ -150,8 +150,8 @@ void TFrameAPInfo::InitPage() {
     btnRefresh_->SetFacesDisable(ArtButtons::DisabledFace(face));
     if (!face.isNull()) btnRefresh_->resize(face.deviceIndependentSize().toSize());
     for (TEllipsisLabel* caption : captions_) AddMarkImage(caption, res->Picture(u"ImgMark"));
-    // The empty row pictures give the rows their height.
-    lvMAC_->setIconSize(res->ImgsNull().Size());
+    // The rows have no pictures, but the height of the list's empty ones.
+    rowHeight_ = res->ImgsNull().Size().height();
   }
   SetAccessibleNameFromStrings(*btnRefresh_, kSection, QStringLiteral("Refresh"));
   if (const auto* heading = findChild<QLabel*>(QStringLiteral("LbAssoc"))) {
@@ -260,7 +260,7 @@ void TFrameAPInfo::ShowValues(const WLANStatus& status, const NetworkInfo& info)
 void TFrameAPInfo::UpdateStations() {
   std::vector<APStation> stations;
   adapter_->GetStationList(stations);
-  if (StationRows::Update(*lvMAC_, stations)) lvMAC_->Sort();
+  if (StationRows::Update(*lvMAC_, stations, rowHeight_)) lvMAC_->Sort();
 }
 
 void TFrameAPInfo::SetValue(Value value, const QString& text) {

@@ -53,6 +53,8 @@ class TFrameAPInfo : public TPropertyPageFrame {
   TSortLv* lvMAC_ = nullptr;
   TFABitmapBtn* btnRefresh_ = nullptr;
 
+  int rowHeight_ = 0;
+
   CNICAdapter* adapter_ = nullptr;
   bool renew_ = false;
 };

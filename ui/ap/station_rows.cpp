@@ -8,7 +8,7 @@
 
 namespace StationRows {
 
-bool Update(QTreeWidget& list, const std::vector<APStation>& stations) {
+bool Update(QTreeWidget& list, const std::vector<APStation>& stations, int rowHeight) {
   QStringList arrived;
   arrived.reserve(static_cast<qsizetype>(stations.size()));
   QSet<QString> unlisted;
@@ -32,6 +32,7 @@ bool Update(QTreeWidget& list, const std::vector<APStation>& stations) {
     if (!unlisted.contains(mac)) continue;
     auto* row = new QTreeWidgetItem(QStringList{QString(), mac});
     row->setTextAlignment(kColMac, Qt::AlignCenter);
+    if (rowHeight > 0) row->setSizeHint(kColMac, QSize(0, rowHeight));
     rows.append(row);
   }
   list.addTopLevelItems(rows);

@@ -15,7 +15,8 @@ namespace StationRows {
 
 inline constexpr int kColMac = 1;
 
-// True when rows were added, so that the list needs sorting.
-bool Update(QTreeWidget& list, const std::vector<APStation>& stations);
+// True when rows were added, so that the list needs sorting. New rows are
+// rowHeight high; 0 leaves the height to the view.
+bool Update(QTreeWidget& list, const std::vector<APStation>& stations, int rowHeight = 0);
 
 }  // namespace StationRows
