@@ -129,6 +129,11 @@ void TFrameAPFilter::InitPage() {
     if (!face.isNull()) f.button->resize(face.deviceIndependentSize().toSize());
     SetAccessibleNameFromStrings(*f.button, kSection, f.word);
   }
+  // A number alone tells a screen reader little.
+  for (int i = 0; i < kAddressCount; ++i) {
+    edt_[static_cast<std::size_t>(i)]->setAccessibleName(lbAddr_->text() + QLatin1Char(' ') +
+                                                         QString::number(i + 1));
+  }
   PlaceControls();
   // The marks stand before the captions where they are placed.
   const QImage& mark = Picture(u"ImgMark");

@@ -270,6 +270,7 @@ class FrameAPFilterTest : public QObject {
       QCOMPARE(button->accessibleName(), QString::fromLatin1(b.text));
       QCOMPARE(button->toolTip(), QString::fromLatin1(b.text));
     }
+    QCOMPARE(p.Edit(16)->accessibleName(), QStringLiteral("Filter MAC Address 16"));
   }
 
   void controlsStayClearOfEachOtherInsideTheCard() {
