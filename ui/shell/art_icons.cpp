@@ -194,6 +194,18 @@ QImage Mark(qreal devicePixelRatio) {
   return canvas;
 }
 
+QImage SortMark(bool ascending, qreal devicePixelRatio) {
+  QImage mark = NewCanvas(QSize(9, 5), devicePixelRatio);
+  QPainter p(&mark);
+  Smooth(p);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kSlate);
+  const QPolygonF up{{0, 5}, {4.5, 0}, {9, 5}};
+  const QPolygonF down{{0, 0}, {4.5, 5}, {9, 0}};
+  p.drawPolygon(ascending ? up : down);
+  return mark;
+}
+
 QImage Light(qreal devicePixelRatio) {
   const QSize size = ShellGeometry::kLightSize;
   QImage canvas = NewCanvas(size, devicePixelRatio);

@@ -8,6 +8,8 @@ namespace ArtIcons {
 
 QImage Mark(qreal devicePixelRatio);
 QImage Light(qreal devicePixelRatio);
+// The mark a sorted list's header shows: a triangle pointing up (ascending) or down.
+QImage SortMark(bool ascending, qreal devicePixelRatio);
 
 // A 44 × 22 list row picture: the kind of network and whether it is protected.
 QImage NetworkRow(bool secured, bool adHoc, qreal devicePixelRatio);
