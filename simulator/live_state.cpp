@@ -234,7 +234,7 @@ void RemoveStaleRecord(const std::string& home, const LiveEntry& entry) {
 
 std::string DescribeLive(const std::vector<LiveEntry>& entries) {
   std::ostringstream out;
-  out << "processes: " << (entries.empty() ? "none using the library" : "") << "\n";
+  out << (entries.empty() ? "processes: none using the library\n" : "processes:\n");
   for (const LiveEntry& entry : entries) {
     const LiveRecord& r = entry.record;
     const LiveState& s = r.state;
