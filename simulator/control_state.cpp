@@ -64,6 +64,7 @@ std::string WriteControlState(const ControlState& state) {
   control.Add("next_id", std::to_string(state.nextId));
   control.Add("plugged", state.plugged ? "1" : "0");
   control.Add("signal_offset", std::to_string(state.signalOffset));
+  if (state.advancedMs != 0) control.Add("advanced_ms", std::to_string(state.advancedMs));
   for (const std::string& removed : state.removed) control.Add("remove", removed);
   for (const MacAddress& station : state.stations) control.Add("station", FormatMac(station));
   if (state.traffic) {
@@ -101,6 +102,8 @@ ControlState ParseControlState(std::string_view text, std::vector<std::string>& 
       state.signalOffset =
           static_cast<int32_t>(std::clamp<int64_t>(Number(section, "signal_offset").value_or(0),
                                                    -kLargestSignalOffset, kLargestSignalOffset));
+      state.advancedMs =
+          std::clamp<int64_t>(Number(section, "advanced_ms").value_or(0), 0, kLargestAdvancedMs);
       for (const KeyEntry& entry : section.entries) {
         if (entry.key == "remove") state.removed.push_back(entry.value);
         if (entry.key != "station") continue;

@@ -38,6 +38,7 @@ struct ControlState {
   uint64_t nextId = 1;
   bool plugged = true;
   int32_t signalOffset = 0;  // dB added to every network: closer > 0
+  int64_t advancedMs = 0;    // running total of the simulator clock's advances
   std::vector<ScenarioNetwork> addedNetworks;
   std::vector<std::string> removed;  // SSIDs or BSSIDs of scenario networks
   std::vector<MacAddress> stations;  // soft-AP stations that stay
@@ -46,6 +47,9 @@ struct ControlState {
 };
 
 inline constexpr int32_t kLargestSignalOffset = 60;
+// A day per advance; the running total stays far from overflowing.
+inline constexpr int64_t kLargestAdvanceMs = 86400000;
+inline constexpr int64_t kLargestAdvancedMs = INT64_MAX / 4;
 // Hangs of up to two minutes; survey counts far beyond any buffer.
 inline constexpr int64_t kLargestFaultValue = 120000;
 

@@ -23,21 +23,29 @@ namespace {
 constexpr std::size_t kLongestPhrase = 256;
 
 template <typename Body>
+int32_t Faulted(EntryPoint entry, Body& body) {
+  const std::optional<FaultRequest> fault = Sim().TakeFault(entry);
+  if (!fault) return body(nullptr);
+  switch (fault->kind) {
+    case FaultKind::kFail:
+      return FailureResult(entry);
+    case FaultKind::kHang:
+      std::this_thread::sleep_for(std::chrono::milliseconds(fault->value));
+      return body(nullptr);
+    case FaultKind::kCount:
+    case FaultKind::kGarbage:
+      return body(&*fault);
+  }
+  return FailureResult(entry);
+}
+
+template <typename Body>
 int32_t Guard(EntryPoint entry, Body&& body) noexcept {
   try {
-    const std::optional<FaultRequest> fault = Sim().TakeFault(entry);
-    if (!fault) return body(nullptr);
-    switch (fault->kind) {
-      case FaultKind::kFail:
-        return FailureResult(entry);
-      case FaultKind::kHang:
-        std::this_thread::sleep_for(std::chrono::milliseconds(fault->value));
-        return body(nullptr);
-      case FaultKind::kCount:
-      case FaultKind::kGarbage:
-        return body(&*fault);
-    }
-    return FailureResult(entry);
+    const int32_t result = Faulted(entry, body);
+    // Every change of state comes through a call, so here is where it shows.
+    Sim().PublishLive();
+    return result;
   } catch (...) {
     return FailureResult(entry);
   }

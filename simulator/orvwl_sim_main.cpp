@@ -13,6 +13,7 @@
 #include "platform/program_file.h"
 #include "simulator/control_state.h"
 #include "simulator/file_util.h"
+#include "simulator/live_state.h"
 #include "simulator/sim_home.h"
 #include "simulator/sim_tool.h"
 
@@ -78,8 +79,12 @@ int main(int argc, char** argv) {
   }
   const std::string path = ControlFilePath(options.home);
   if (command[0] == "status") {
-    std::printf("home:      %s\n%s", options.home.c_str(),
-                DescribeState(ReadState(path), LoadScenario(ProgramFolder()), UnixMs()).c_str());
+    const std::vector<LiveEntry> live = CollectLiveRecords(options.home);
+    std::printf("home:      %s\n%s%s", EscapeBytes(options.home).c_str(),
+                DescribeState(ReadState(path), LoadScenario(ProgramFolder()), UnixMs()).c_str(),
+                DescribeLive(live).c_str());
+    // Told once; a process that ended without unloading the library leaves nothing behind.
+    for (const LiveEntry& entry : live) RemoveStaleRecord(options.home, entry);
     return 0;
   }
   if (!MakeFolders(options.home)) {

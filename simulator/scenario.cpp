@@ -324,6 +324,10 @@ void ParseAdapter(const KeySection& section, Scenario& s) {
       assign(ParseBounded(v, 1, kLongestDelayMs * 10), s.stationAwayMs);
     } else if (e.key == "zero_config") {
       assign(ParseBool(v), s.zeroConfigRunning);
+    } else if (e.key == "clock") {
+      const std::string mode = FoldAscii(Trim(v));
+      ok = mode == "real" || mode == "manual";
+      if (ok) s.manualClock = mode == "manual";
     } else {
       s.warnings.push_back("line " + std::to_string(e.line) + ": unknown key '" + e.key + "'");
       continue;

@@ -55,6 +55,7 @@ struct Scenario {
   int64_t stationStayMs = 60000;  // mean time a soft-AP station stays
   int64_t stationAwayMs = 30000;  // mean time it stays away
   bool zeroConfigRunning = true;
+  bool manualClock = false;  // time moves only when the control tool advances it
   std::vector<ScenarioNetwork> networks;
   std::vector<ScenarioCertificate> certificates;
   std::vector<MacAddress> stations;  // soft-AP stations that come and go

@@ -62,3 +62,42 @@ bool SuiteAccepts(const SecuritySuite& offered, const SecuritySuite& wanted) {
   return offered.cipher == kAnyCipher || wanted.cipher == kAnyCipher ||
          offered.cipher == wanted.cipher;
 }
+
+std::string SecurityName(int32_t code) {
+  const auto suite = SuiteOfCode(code);
+  if (!suite) return std::to_string(code);
+  std::string name;
+  switch (suite->keyManagement) {
+    case KeyManagement::kOpen:
+      return "open";
+    case KeyManagement::kWep:
+      return "WEP";
+    case KeyManagement::kPsk:
+      name = suite->wpa && suite->wpa2 ? "WPA/WPA2-PSK" : suite->wpa2 ? "WPA2-PSK" : "WPA-PSK";
+      break;
+    case KeyManagement::kEap:
+      name = suite->wpa && suite->wpa2 ? "WPA/WPA2-802.1X"
+             : suite->wpa2             ? "WPA2-802.1X"
+                                       : "WPA-802.1X";
+      break;
+  }
+  return name + " (" + std::to_string(code) + ")";
+}
+
+std::string EncryptionName(int32_t method) {
+  switch (method) {
+    case kEncryptNone:
+      return "none";
+    case kEncryptWep:
+      return "WEP";
+    case kEncryptWpaPsk:
+      return "WPA-PSK";
+    case kEncryptWpa:
+      return "WPA-802.1X";
+    case kEncryptWpa2Psk:
+      return "WPA2-PSK";
+    case kEncryptWpa2:
+      return "WPA2-802.1X";
+  }
+  return "method " + std::to_string(method);
+}

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // What a network's SecurityCode promises and what a profile's EncryptionMethod
 // asks for, reduced to key management, WPA generation and cipher.
@@ -33,3 +34,8 @@ std::optional<SecuritySuite> SuiteOfCode(int32_t securityCode);
 std::optional<SecuritySuite> SuiteOfProfile(int32_t encryptionMethod, int32_t wpaEncryptionType);
 // Whether a station asking for `wanted` can join a network offering `offered`.
 bool SuiteAccepts(const SecuritySuite& offered, const SecuritySuite& wanted);
+
+// "WPA2-PSK (123)", "open", "WEP": a network's SecurityCode for people.
+std::string SecurityName(int32_t securityCode);
+// "WPA2-PSK", "WEP", "none": what a profile's EncryptionMethod asks for.
+std::string EncryptionName(int32_t encryptionMethod);

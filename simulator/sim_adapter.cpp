@@ -33,17 +33,11 @@ std::vector<CertificateEntry> CertificatesOf(const Scenario& scenario, int32_t s
   return entries;
 }
 
-int64_t UnixMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(
-             std::chrono::system_clock::now().time_since_epoch())
-      .count();
-}
-
 }  // namespace
 
 SimAdapter::SimAdapter()
-    : start_(std::chrono::steady_clock::now()),
-      scenario_(LoadScenario(ModuleFolder())),
+    : scenario_(LoadScenario(ModuleFolder())),
+      clock_(scenario_.manualClock),
       personal_(CertificatesOf(scenario_, kCertificateStorePersonal)),
       roots_(CertificatesOf(scenario_, kCertificateStoreRoot)),
       control_(ControlFilePath(SimHome())),
@@ -54,21 +48,21 @@ SimAdapter::SimAdapter()
       ip_(scenario_.seed, scenario_.mac),
       garbage_(MakePrng(scenario_.seed, PrngStream::kGarbage)),
       wzcRunning_(scenario_.zeroConfigRunning),
-      domain_(scenario_.domain) {
+      domain_(scenario_.domain),
+      live_(SimHome()) {
   // Derive the networks' own keys ahead of the first association.
   for (const ScenarioNetwork& network : scenario_.networks) {
     if (!network.passphrase.empty()) deriver_.Find(network.passphrase, network.ssid);
   }
 }
 
-int64_t SimAdapter::NowMs() const {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                               start_)
-      .count();
-}
+int64_t SimAdapter::NowMs() const { return clock_.NowMs(); }
 
 void SimAdapter::PollControl() {
-  if (auto control = control_.Poll()) ApplyControl(*control, NowMs());
+  if (auto control = control_.Poll()) {
+    clock_.TakeAdvances(control->advancedMs);
+    ApplyControl(*control, NowMs());
+  }
 }
 
 void SimAdapter::Refresh() {
@@ -77,6 +71,7 @@ void SimAdapter::Refresh() {
   const int64_t now = NowMs();
   if (scanDoneAtMs_ && now >= *scanDoneAtMs_) {
     lastScan_ = environment_.Scan(domain_);
+    lastScanUnixMs_ = clock_.UnixMsAt(*scanDoneAtMs_);
     scanDoneAtMs_.reset();
   }
   switch (link_.Update(now, environment_, deriver_)) {
@@ -109,6 +104,7 @@ void SimAdapter::ApplyControl(const ControlState& control, int64_t nowMs) {
     // Pulled out: the next device starts from nothing.
     DropLinks();
     scanDoneAtMs_.reset();
+    lastScanUnixMs_.reset();
     lastScan_.clear();
     radioOn_ = true;
   }
@@ -118,7 +114,7 @@ void SimAdapter::ApplyControl(const ControlState& control, int64_t nowMs) {
   if (control.traffic && control.traffic->id != trafficSeen_) {
     trafficSeen_ = control.traffic->id;
     const int64_t left =
-        control.traffic->startedUnixMs + control.traffic->seconds * 1000 - UnixMs();
+        control.traffic->startedUnixMs + control.traffic->seconds * 1000 - SimClock::WallMs();
     if (left > 0) {
       link_.Burst(control.traffic->kbps, nowMs + left);
       accessPoint_.Burst(control.traffic->kbps, nowMs + left);
@@ -142,6 +138,33 @@ std::optional<FaultRequest> SimAdapter::TakeFault(EntryPoint entry) {
     return fault;
   }
   return std::nullopt;
+}
+
+void SimAdapter::PublishLive() {
+  std::lock_guard lock(mutex_);
+  live_.Publish(Live(), clock_.UnixMsAt(NowMs()));
+}
+
+LiveState SimAdapter::Live() {
+  LiveState state;
+  state.device = !plugged_ ? "pulled out" : !radioOn_ ? "radio off" : "plugged in";
+  state.profile = appliedProfile_;
+  state.lastScanUnixMs = lastScanUnixMs_;
+  if (Ready() && link_.Connected()) {
+    const ScenarioNetwork& network = *link_.Network();
+    state.association = LiveAssociation{network.ssid, network.bssid, network.channel,
+                                        network.securityCode, link_.TxRate(environment_) * 500};
+  }
+  if (Ready() && accessPoint_.Running()) {
+    const AssociationRequest& request = accessPoint_.Request();
+    state.accessPoint = LiveAccessPoint{std::string(RequestSsid(request)),
+                                        request.ApSSIDHide != 0,
+                                        accessPoint_.Channel(),
+                                        request.EncryptionMethod,
+                                        accessPoint_.FilterMode(),
+                                        accessPoint_.Stations(NowMs())};
+  }
+  return state;
 }
 
 void SimAdapter::FillGarbage(void* buffer, std::size_t size) {

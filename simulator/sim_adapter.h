@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -11,10 +10,12 @@
 #include "adapter/orvwl.h"
 #include "simulator/control_state.h"
 #include "simulator/ip_config.h"
+#include "simulator/live_state.h"
 #include "simulator/profile_store.h"
 #include "simulator/psk_deriver.h"
 #include "simulator/radio_environment.h"
 #include "simulator/scenario.h"
+#include "simulator/sim_clock.h"
 #include "simulator/soft_ap.h"
 #include "simulator/station_link.h"
 
@@ -34,6 +35,8 @@ class SimAdapter {
 
   // The next injected fault for this entry point, if one is due.
   std::optional<FaultRequest> TakeFault(EntryPoint entry);
+  // Rewrites this process's live state file when what it shows has changed.
+  void PublishLive();
 
   int32_t Initial();
   int32_t DevDetect(DeviceEntry* entry);
@@ -88,10 +91,11 @@ class SimAdapter {
   void DropLinks();
   bool Ready() const { return plugged_ && radioOn_; }
   void FillGarbage(void* buffer, std::size_t size);
+  LiveState Live();
 
   std::mutex mutex_;  // guards everything below
-  const std::chrono::steady_clock::time_point start_;
   const Scenario scenario_;
+  SimClock clock_;
   const std::vector<CertificateEntry> personal_;
   const std::vector<CertificateEntry> roots_;
   ControlWatcher control_;
@@ -114,7 +118,9 @@ class SimAdapter {
   std::string domain_;
   std::string appliedProfile_;
   std::optional<int64_t> scanDoneAtMs_;
+  std::optional<int64_t> lastScanUnixMs_;
   std::vector<SiteSurveyEntry> lastScan_;
+  LivePublisher live_;
 };
 
 SimAdapter& Sim();

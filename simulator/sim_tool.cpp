@@ -30,30 +30,9 @@ std::optional<MacAddress> StationMac(const std::string& text) {
   return mac;
 }
 
-std::string SecurityName(int32_t code) {
-  const auto suite = SuiteOfCode(code);
-  if (!suite) return std::to_string(code);
-  std::string name;
-  switch (suite->keyManagement) {
-    case KeyManagement::kOpen:
-      return "open";
-    case KeyManagement::kWep:
-      return "WEP";
-    case KeyManagement::kPsk:
-      name = suite->wpa && suite->wpa2 ? "WPA/WPA2-PSK" : suite->wpa2 ? "WPA2-PSK" : "WPA-PSK";
-      break;
-    case KeyManagement::kEap:
-      name = suite->wpa && suite->wpa2 ? "WPA/WPA2-802.1X"
-             : suite->wpa2             ? "WPA2-802.1X"
-                                       : "WPA-802.1X";
-      break;
-  }
-  return name + " (" + std::to_string(code) + ")";
-}
-
 ToolResult AddNetwork(const std::vector<std::string>& args, ControlState& state) {
   if (args.size() < 2) return Fail("add-network needs an SSID");
-  const std::string& ssid = args[1];
+  const std::string ssid = DecodeEscapes(args[1]);
   const auto removed = std::find(state.removed.begin(), state.removed.end(), ssid);
   const bool wasRemoved = removed != state.removed.end();
   if (wasRemoved) state.removed.erase(removed);
@@ -72,12 +51,12 @@ ToolResult AddNetwork(const std::vector<std::string>& args, ControlState& state)
     return Fail("network not added: " + problem);
   }
   state.addedNetworks.push_back(network);
-  return Changed("network " + ssid + " added as " + FormatMac(network.bssid));
+  return Changed("network " + EscapeBytes(ssid) + " added as " + FormatMac(network.bssid));
 }
 
 ToolResult RemoveNetwork(const std::vector<std::string>& args, ControlState& state) {
   if (args.size() != 2) return Fail("remove-network needs an SSID or a BSSID");
-  const std::string& name = args[1];
+  const std::string name = DecodeEscapes(args[1]);
   const auto mac = ParseMac(name);
   const std::size_t before = state.addedNetworks.size();
   std::erase_if(state.addedNetworks,
@@ -86,7 +65,7 @@ ToolResult RemoveNetwork(const std::vector<std::string>& args, ControlState& sta
       std::find(state.removed.begin(), state.removed.end(), name) == state.removed.end()) {
     state.removed.push_back(name);
   }
-  return Changed("network " + name + " removed");
+  return Changed("network " + EscapeBytes(name) + " removed");
 }
 
 ToolResult Fault(const std::vector<std::string>& args, ControlState& state) {
@@ -172,6 +151,12 @@ ToolResult RunToolCommand(const std::vector<std::string>& args, ControlState& st
                    (command == "add-station" ? " joins" : " leaves") + " the access point");
   }
   if (command == "fault") return Fault(args, state);
+  if (command == "advance") {
+    const auto ms = Bounded(arg(1), 1, kLargestAdvanceMs);
+    if (!ms || args.size() != 2) return Fail("advance takes milliseconds, 1 to 86400000");
+    state.advancedMs = std::min(state.advancedMs + *ms, kLargestAdvancedMs);
+    return Changed("clock advanced by " + std::to_string(*ms) + " ms");
+  }
   return Fail("unknown command '" + command + "' (see help)");
 }
 
@@ -180,7 +165,8 @@ std::string ToolHelp() {
 
 usage: orvwl-sim [--home DIR] [--root NAME] COMMAND [ARGUMENTS]
 
-  status                          what the adapter is told, and the scenario
+  status                          what the adapter is told, the scenario, and
+                                  what the library in each running process does
   plug | unplug                   put the adapter in, pull it out
   resume                          announce a resume from suspend
   closer [DB] | farther [DB]      move towards or away from every network (5 dB)
@@ -197,9 +183,13 @@ usage: orvwl-sim [--home DIR] [--root NAME] COMMAND [ARGUMENTS]
   fault CALL garbage [TIMES]      ... fill its buffer with garbage (survey,
                                   status, network info, station list, OIDs)
   fault clear                     disarm every fault
+  advance MS                      move the simulator's clock on (the only way
+                                  it moves in a scenario with clock = manual)
   reset                           forget every change, back to the scenario
   help
 
+SSIDs may hold any byte written as \xHH (and a backslash as \\), the way
+status shows them.
 TIMES counts calls in each process using the library (default 1); 'always'
 keeps the fault armed. --home names the simulator's folder (default
 $ORVWL_SIM_HOME, else ~/.local/share/orvwl-sim); --root the utility's profile
@@ -216,7 +206,8 @@ std::string DescribeState(const ControlState& state, const Scenario& scenario, i
   out << "signal:    " << (state.signalOffset > 0 ? "+" : "") << state.signalOffset << " dB\n";
   out << "networks:\n";
   const auto line = [&](const ScenarioNetwork& n, const char* note) {
-    out << "  " << n.ssid << std::string(n.ssid.size() < 14 ? 14 - n.ssid.size() : 1, ' ')
+    const std::string ssid = EscapeBytes(n.ssid);
+    out << "  " << ssid << std::string(ssid.size() < 14 ? 14 - ssid.size() : 1, ' ')
         << FormatMac(n.bssid) << "  ch " << n.channel << "  "
         << (n.infrastructure ? "" : "ad hoc, ") << SecurityName(n.securityCode) << ", " << n.signal
         << " dBm" << (n.hidden ? ", hidden" : "") << note << "\n";

@@ -29,6 +29,8 @@ class SoftAp {
              std::string_view domain, int64_t nowMs);
   void Stop() { running_ = false; }
   bool Running() const { return running_; }
+  const AssociationRequest& Request() const { return request_; }
+  int32_t Channel() const { return channel_; }
 
   void SetPinned(std::vector<MacAddress> stations) { pinned_ = std::move(stations); }
   void Burst(int64_t kbps, int64_t untilMs) { meter_.Burst(kbps, untilMs); }

@@ -119,6 +119,17 @@ StationLink::Change StationLink::Update(int64_t nowMs, const RadioEnvironment& e
   return Change::kNone;
 }
 
+uint8_t StationLink::TxRate(const RadioEnvironment& environment) const {
+  if (!connected_ || !request_) return 0;
+  const ScenarioNetwork& network = *connected_;
+  const int32_t signal = std::clamp(environment.SignalOf(network) + signalWander_, -100, -20);
+  const Radio radio =
+      SharedRadio(network.radio, ModeBands(request_->ABGMode)).value_or(network.radio);
+  const std::vector<uint8_t>& rates = RateSet(radio);
+  const bool fixedRate = std::find(rates.begin(), rates.end(), request_->TxRate) != rates.end();
+  return fixedRate ? static_cast<uint8_t>(request_->TxRate) : RateForSignal(radio, signal);
+}
+
 void StationLink::FillStatus(WLANStatus& status, int64_t nowMs,
                              const RadioEnvironment& environment) {
   WriteLinkReport(report_, status);
@@ -147,9 +158,7 @@ void StationLink::FillStatus(WLANStatus& status, int64_t nowMs,
   status.TxBytes = counters.txBytes;
   status.SecurityMode = request_->EncryptionMethod;
   status.Radio = static_cast<int32_t>(radio);
-  const std::vector<uint8_t>& rates = RateSet(radio);
-  const bool fixedRate = std::find(rates.begin(), rates.end(), request_->TxRate) != rates.end();
-  status.TxRate = fixedRate ? static_cast<uint8_t>(request_->TxRate) : RateForSignal(radio, signal);
+  status.TxRate = TxRate(environment);
   status.MediaState = kMediaConnected;
   status.LinkQuality = std::clamp(signal - 3 + qualityWander_, -100, -20);
   status.OutputPower = std::clamp(request_->txPwrLevel, 0, 3);

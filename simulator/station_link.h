@@ -27,6 +27,8 @@ class StationLink {
 
   bool Connected() const { return connected_.has_value(); }
   const ScenarioNetwork* Network() const { return connected_ ? &*connected_ : nullptr; }
+  // The transmit rate in 500 kbit/s units at the signal of the last status reading.
+  uint8_t TxRate(const RadioEnvironment& environment) const;
 
   // The status: the link's fields when connected (each reading moves the
   // signal a little), and the report of where the association stands.

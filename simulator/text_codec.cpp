@@ -103,6 +103,40 @@ std::optional<long long> ParseInteger(std::string_view text) {
   return value;
 }
 
+std::string EscapeBytes(std::string_view bytes) {
+  std::string out;
+  for (char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (c >= 0x20 && c < 0x7F) {
+      out.push_back(ch);
+    } else {
+      out += "\\x";
+      out.push_back(kHexDigits[c >> 4]);
+      out.push_back(kHexDigits[c & 0x0F]);
+    }
+  }
+  return out;
+}
+
+std::string DecodeEscapes(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == '\\') {
+      out.push_back('\\');
+      ++i;
+    } else if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' &&
+               HexValue(text[i + 2]) >= 0 && HexValue(text[i + 3]) >= 0) {
+      out.push_back(static_cast<char>(HexValue(text[i + 2]) << 4 | HexValue(text[i + 3])));
+      i += 3;
+    } else {
+      out.push_back(text[i]);
+    }
+  }
+  return out;
+}
+
 std::string EncodeFileComponent(std::string_view text) {
   std::string out;
   for (char ch : text) {

@@ -28,6 +28,13 @@ std::string FormatMac(const MacAddress& mac);
 
 std::optional<long long> ParseInteger(std::string_view text);
 
+// A byte string for a terminal: printable ASCII stays, a backslash doubles,
+// every other byte becomes \xHH. DecodeEscapes reads that form back (and
+// leaves any other backslash as it stands), so names typed on a command line
+// can hold any byte.
+std::string EscapeBytes(std::string_view bytes);
+std::string DecodeEscapes(std::string_view text);
+
 // A byte string as a file-name component: letters, digits, '-' and '_' stay,
 // every other byte becomes %XX, so the result never holds '/', '.' or a NUL
 // and never names anything but one entry of its folder.

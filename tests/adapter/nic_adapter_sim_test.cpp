@@ -2,6 +2,7 @@
 // program loads it.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -78,6 +79,11 @@ TEST(NicAdapterSimulatorTest, AttachesConnectsToASecuredNetworkAndReportsTheLink
   EXPECT_EQ(std::string(reinterpret_cast<char*>(status.Ssid),
                         static_cast<std::size_t>(status.SsidLength)),
             "OrvHome");
+  // What orvwl-sim status shows of this process: the manager's connect.
+  const std::string live =
+      ReadFile(dir.File("home") + "/live/" + std::to_string(::getpid()) + ".state");
+  EXPECT_NE(live.find("profile = Home\n"), std::string::npos) << live;
+  EXPECT_NE(live.find("[association]\nssid = OrvHome\n"), std::string::npos) << live;
   const int posts = notifier->statusPosts;
   ASSERT_TRUE(WaitUntil([&] { return notifier->statusPosts >= posts + 2; }));
   EXPECT_EQ(adapter->Settings().ReadSet("LastProf", ""), "Home");

@@ -129,6 +129,10 @@ int32_t FakeFrequencyToChannel(int32_t kHz) { return kHz == 2437000 ? 6 : 0; }
 
 class RecordingNotifier : public Notifier {
  public:
+  // Whoever drops the last share of the notifier signals this, if set.
+  ~RecordingNotifier() override {
+    if (gone) gone->Set();
+  }
   void Post(int code, intptr_t arg) override {
     std::lock_guard lock(mutex_);
     posts_.emplace_back(code, arg);
@@ -147,6 +151,7 @@ class RecordingNotifier : public Notifier {
         std::count_if(posts_.begin(), posts_.end(), [code](auto& p) { return p.first == code; }));
   }
   std::atomic<bool> blockSends{false};
+  std::shared_ptr<Event> gone;
 
  private:
   std::mutex mutex_;
@@ -505,11 +510,16 @@ TEST_F(NicAdapterTest, DestroyingWhileTheWorkerIsStuckInTheLibraryReturns) {
   g->blockStatus = true;
   auto adapter = Make();
   ASSERT_TRUE(WaitUntil([] { return CallCount("ORVWL_GetWLANStatus") >= 1; }));
+  const auto workerEnded = std::make_shared<Event>();
+  notifier->gone = workerEnded;
   const auto start = std::chrono::steady_clock::now();
   adapter.reset();
   EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(2000));
-  g->release.Set();  // the detached worker finishes on its own state
-  std::this_thread::sleep_for(milliseconds(50));
+  // The detached worker now holds the last share of the notifier, which
+  // goes with the worker's own state, the last thing the worker lets go.
+  notifier.reset();
+  g->release.Set();
+  EXPECT_TRUE(workerEnded->Wait(milliseconds(10000))) << "the worker ends once the library returns";
 }
 
 TEST_F(NicAdapterTest, DestroyingWhileConnectWaitsForTheWindowReturns) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +11,7 @@
 
 #include "core/text.h"
 #include "tests/simulator/sim_library.h"
+#include "tests/support/process.h"
 
 namespace {
 
@@ -86,10 +88,11 @@ TEST(RobustnessTest, UnlockedCallsRunBesideLockedOnes) {
   const OrvwlApi& a = sim.Api();
   std::atomic<bool> stop{false};
   std::atomic<int> wrong{0};
+  std::atomic<int> rounds[3] = {0, 0, 0};
   std::vector<std::thread> threads;
   // The four calls the program makes without its library lock...
   threads.emplace_back([&] {
-    while (!stop) {
+    for (; !stop; ++rounds[2]) {
       if (a.ORVWL_FrequencyToChannel(2437000) != 6) ++wrong;
       const IPData ip{{10, 0, 0, 1}};
       char text[kIPTextBufferSize];
@@ -104,7 +107,7 @@ TEST(RobustnessTest, UnlockedCallsRunBesideLockedOnes) {
   for (int t = 0; t < 2; ++t) {
     threads.emplace_back([&, t] {
       WLProfile profile = StationProfile("OrvOpen");
-      while (!stop) {
+      for (; !stop; ++rounds[t]) {
         a.ORVWL_SiteSurveyScan();
         SurveyBuffer survey;
         a.ORVWL_SiteSurveyGet(&survey, sizeof survey);
@@ -118,7 +121,10 @@ TEST(RobustnessTest, UnlockedCallsRunBesideLockedOnes) {
       }
     });
   }
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  // Every thread goes round often enough to meet the others inside.
+  EXPECT_TRUE(WaitUntil([&] {
+    return std::all_of(std::begin(rounds), std::end(rounds), [](const auto& n) { return n >= 50; });
+  }));
   stop = true;
   for (std::thread& thread : threads) thread.join();
   EXPECT_EQ(wrong, 0);

@@ -2,18 +2,24 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 
 #include "core/text.h"
+#include "simulator/live_state.h"
 #include "simulator/scenario.h"
 #include "tests/support/process.h"
 
 std::string SimLibrary::FastScenario(const std::string& extra) {
   return std::string(DefaultScenarioText()) + "\n[adapter]\nscan_ms = " + std::to_string(kScanMs) +
          "\nassociate_ms = " + std::to_string(kAssociateMs) + "\n" + extra;
+}
+
+std::string SimLibrary::ManualClock(const std::string& extra) {
+  return FastScenario("[adapter]\nclock = manual\n" + extra);
 }
 
 SimLibrary::SimLibrary(const std::string& scenario, const std::string& home)
@@ -41,6 +47,25 @@ SimLibrary::~SimLibrary() {
 int SimLibrary::Tool(const std::vector<std::string>& args) const {
   return RunProgram(std::string(ORV_BIN_DIR) + "/orvwl-sim", args,
                     {"ORVWL_SIM_HOME=" + home_, "ORVWL_SIM_SCENARIO=" + dir_.File("scenario.sim")});
+}
+
+std::string SimLibrary::ToolOutput(const std::vector<std::string>& args) const {
+  const std::string out = dir_.File("tool-output.txt");
+  std::vector<std::string> shellArgs = {"-c", "exec \"$0\" \"$@\" > \"$ORV_TOOL_OUTPUT\"",
+                                        std::string(ORV_BIN_DIR) + "/orvwl-sim"};
+  shellArgs.insert(shellArgs.end(), args.begin(), args.end());
+  EXPECT_EQ(
+      RunProgram("/bin/sh", shellArgs,
+                 {"ORVWL_SIM_HOME=" + home_, "ORVWL_SIM_SCENARIO=" + dir_.File("scenario.sim"),
+                  "ORV_TOOL_OUTPUT=" + out}),
+      0);
+  return ReadFile(out);
+}
+
+void SimLibrary::Advance(int ms) const { EXPECT_EQ(Tool({"advance", std::to_string(ms)}), 0); }
+
+std::string SimLibrary::LiveFile() const {
+  return LiveFolder(home_) + "/" + std::to_string(::getpid()) + ".state";
 }
 
 WLANStatus SimLibrary::Status() const {

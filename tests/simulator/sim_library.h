@@ -19,6 +19,8 @@ class SimLibrary {
   static constexpr int kAssociateMs = 30;
 
   static std::string FastScenario(const std::string& extra = "");
+  // Scenario lines for a clock that moves only by Advance.
+  static std::string ManualClock(const std::string& extra = "");
 
   // `home` shares a simulator home between loads; empty gives a fresh one.
   explicit SimLibrary(const std::string& scenario = FastScenario(), const std::string& home = "");
@@ -30,6 +32,12 @@ class SimLibrary {
 
   // Runs orvwl-sim against this library's home; returns its exit code.
   int Tool(const std::vector<std::string>& args) const;
+  // ... and what it printed.
+  std::string ToolOutput(const std::vector<std::string>& args) const;
+  // Moves the simulator's clock on; with ManualClock the only way it moves.
+  void Advance(int ms) const;
+  // Where this process's library publishes what it does.
+  std::string LiveFile() const;
 
   WLANStatus Status() const;
   LinkReport Report() const;

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <cstring>
 #include <set>
-#include <thread>
 
 #include "core/text.h"
 #include "simulator/text_codec.h"
@@ -56,23 +55,22 @@ struct Watch {
   std::set<MacAddress> missed;
 };
 
-Watch WatchStations(const OrvwlApi& api, milliseconds period) {
+// A look every 10 ms of the simulator's clock.
+Watch WatchStations(const SimLibrary& sim, milliseconds period) {
   Watch watch;
-  const auto end = std::chrono::steady_clock::now() + period;
-  std::set<MacAddress> all;
-  while (std::chrono::steady_clock::now() < end) {
-    const std::vector<MacAddress> now = Stations(api);
+  for (milliseconds t{0}; t < period; t += milliseconds(10)) {
+    const std::vector<MacAddress> now = Stations(sim.Api());
     for (const MacAddress& mac : now) watch.seen.insert(mac);
     for (const MacAddress& mac : watch.seen) {
       if (std::find(now.begin(), now.end(), mac) == now.end()) watch.missed.insert(mac);
     }
-    std::this_thread::sleep_for(milliseconds(10));
+    sim.Advance(10);
   }
   return watch;
 }
 
 TEST(SoftApTest, AnAccessPointProfileStartsItAndStationsComeAndGo) {
-  SimLibrary sim(SimLibrary::FastScenario(kQuickStations));
+  SimLibrary sim(SimLibrary::ManualClock(kQuickStations));
   ASSERT_EQ(sim.Apply(AccessPoint(6, 3)), 1);
   const WLANStatus status = sim.Status();
   EXPECT_EQ(status.MediaState, kMediaConnected);
@@ -81,24 +79,24 @@ TEST(SoftApTest, AnAccessPointProfileStartsItAndStationsComeAndGo) {
   EXPECT_EQ(sim.Api().ORVWL_FrequencyToChannel(status.Frequency), 6);
   EXPECT_EQ(status.Radio, 3);
   EXPECT_EQ(status.OutputPower, 1);
-  const Watch watch = WatchStations(sim.Api(), milliseconds(400));
+  const Watch watch = WatchStations(sim, milliseconds(400));
   EXPECT_EQ(watch.seen.size(), 4u);
   EXPECT_EQ(watch.missed.size(), 4u);
 }
 
 TEST(SoftApTest, TheMacFilterDecidesWhoGetsIn) {
-  SimLibrary sim(SimLibrary::FastScenario(kQuickStations));
+  SimLibrary sim(SimLibrary::ManualClock(kQuickStations));
   ASSERT_EQ(sim.Apply(AccessPoint(1, 1, {kFirst, kSecond}, 1)), 1);
-  EXPECT_EQ(WatchStations(sim.Api(), milliseconds(250)).seen, (std::set{kFirst, kSecond}));
+  EXPECT_EQ(WatchStations(sim, milliseconds(250)).seen, (std::set{kFirst, kSecond}));
 
   ASSERT_EQ(sim.Apply(AccessPoint(1, 1, {kFirst}, 2)), 1);
-  const Watch rejecting = WatchStations(sim.Api(), milliseconds(250));
+  const Watch rejecting = WatchStations(sim, milliseconds(250));
   EXPECT_EQ(rejecting.seen.count(kFirst), 0u);
   EXPECT_EQ(rejecting.seen.size(), 3u);
 
   const MacAddress pinned = {0x02, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE};
   ASSERT_EQ(sim.Tool({"add-station", FormatMac(pinned)}), 0);
-  const Watch withPinned = WatchStations(sim.Api(), milliseconds(150));
+  const Watch withPinned = WatchStations(sim, milliseconds(150));
   EXPECT_EQ(withPinned.seen.count(pinned), 1u);
   EXPECT_EQ(withPinned.missed.count(pinned), 0u) << "a pinned station stays";
 }
