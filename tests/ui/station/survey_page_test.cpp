@@ -4,10 +4,16 @@
 // highlight of the associated one, hand-over to the zero-configuration
 // service, detaching, and the library's bad survey answers.
 
+#include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "adapter/nic_adapter.h"
 #include "core/fa_global_var.h"
@@ -20,6 +26,7 @@
 #include "ui/controls/fa_bitmap_btn.h"
 #include "ui/controls/triface_label.h"
 #include "ui/profile/frame_prof_set.h"
+#include "ui/shell/control_texts.h"
 #include "ui/shell/form_main.h"
 #include "ui/station/frame_survey.h"
 #include "ui/station/site_list.h"
@@ -44,6 +51,14 @@ TFormMain::Timing FastTiming() {
 }
 
 QString Name(const char* text) { return QString::fromLatin1(text); }
+
+// Keeps what the window shows in the folder ORV_SCREENSHOTS names, if any,
+// for a person to look at.
+void Shot(QWidget& window, const char* name) {
+  const QString folder = qEnvironmentVariable("ORV_SCREENSHOTS");
+  if (!folder.isEmpty())
+    window.grab().save(QDir(folder).filePath(Name(name) + QStringLiteral(".png")));
+}
 
 struct Running {
   explicit Running(bool shortSurvey = true) {
@@ -192,6 +207,7 @@ class SurveyPageTest : public QObject {
     QCOMPARE(applied.EncryptionMethod, int32_t{kEncryptNone});
     auto* ssid = UiTest::FindChild<TEllipsisLabel>(r.window, "LblSSID");
     QTRY_COMPARE_WITH_TIMEOUT(ssid->text(), QStringLiteral("OrvOpen"), kWait);
+    Shot(r.window, "survey_connected_link_page");
   }
 
   void aSecuredNetworkGoesToTheWizardByEnter() {
@@ -232,6 +248,10 @@ class SurveyPageTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(near->background(SiteList::kColSsid).color(), QColor(234, 244, 247),
                               kWait);
     QCOMPARE(far->background(SiteList::kColSsid).style(), Qt::NoBrush);
+    r.OpenPage();
+    QVERIFY(r.Listed());
+    r.list->clearSelection();
+    Shot(r.window, "survey_highlight");
   }
 
   void theZeroConfigurationServiceTakesEverythingAway() {
@@ -282,6 +302,45 @@ class SurveyPageTest : public QObject {
     QVERIFY(r.Value("LblMAC").isEmpty());
     QTest::mouseClick(r.Control("BtnConnect"), Qt::LeftButton);
     QCOMPARE(r.Current(), QStringLiteral("FrameSurvey1"));
+  }
+
+  // Set ORV_SCREENSHOTS to a folder to keep what this test sees.
+  void theShippedTextsFitAndTheButtonsSitWhereTheyShould() {
+    std::ifstream shipped(std::string(ORV_SOURCE_DIR) + "/resources/orvane-wlan.ini",
+                          std::ios::binary);
+    UiTestEnv::WriteStrings(std::string(std::istreambuf_iterator<char>(shipped), {}));
+    Running r;
+    QVERIFY(r.attached);
+    QVERIFY(r.Listed());
+    r.OpenPage();
+    QVERIFY(r.Searching());
+    Shot(r.window, "survey_searching");
+    QVERIFY(r.Control("PlSearch")->geometry().intersects(r.list->geometry()));
+    QVERIFY(r.list->geometry().contains(r.Control("PlSearch")->geometry()));
+    QVERIFY(r.Listed());
+    QVERIFY(r.Row("00:0E:2E:10:00:05") != nullptr);  // OrvCorp: the longest details
+    Shot(r.window, "survey_listed");
+
+    for (const char* row : {"NetType", "WlMode", "Channel", "Encry", "MAC", "Time"}) {
+      auto* caption = r.Control<QLabel>(qPrintable(QStringLiteral("Lb%1").arg(Name(row))));
+      auto* value = r.Control<TEllipsisLabel>(qPrintable(QStringLiteral("Lbl%1").arg(Name(row))));
+      QVERIFY2(caption->geometry().right() < value->geometry().left(), row);
+      QVERIFY2(LabelTextWidth(*caption) <= caption->width(), row);
+      QCOMPARE(value->geometry().right() + 1, 577);
+      QVERIFY2(value->ShownText() == value->text(), row);
+      QCOMPARE(caption->buddy(), value);
+    }
+    const QRect scan = r.Control("BtnScan")->geometry();
+    const QRect connect = r.Control("BtnConnect")->geometry();
+    QCOMPARE(connect.right() + 1, 317);
+    QCOMPARE(scan.right() + 1 + 8, connect.left());
+    QVERIFY(scan.top() >= r.list->geometry().bottom());
+    for (const char* button : {"BtnScan", "BtnConnect"}) {
+      QVERIFY2(!r.Control(button)->accessibleName().isEmpty(), button);
+      QVERIFY2(!r.Control(button)->toolTip().isEmpty(), button);
+    }
+    // The four columns fit the list without a horizontal scroll bar.
+    QVERIFY(!r.list->horizontalScrollBar()->isVisible());
   }
 
   void badSurveyAnswersGiveASaneList() {
