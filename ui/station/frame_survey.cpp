@@ -281,7 +281,7 @@ void TFrameSurvey::LvSiteSelectItem() {
   values_[kNetType]->setText(Text(
       entry->InfrastructureMode == kNetworkModeInfrastructure ? kStrInfrastructure : kStrAdHoc));
   values_[kWlMode]->setText(RadioName(entry->Radio));
-  values_[kChannel]->setText(lvSite_->currentItem()->text(SiteList::kColChannel));
+  values_[kChannel]->setText(lvSite_->selectedItems().front()->text(SiteList::kColChannel));
   values_[kEncry]->setText(Local(SecurityCodeText(entry->SecurityCode)));
   values_[kMAC]->setText(MacText(entry->Bssid));
   btnConnect_->setEnabled(!zeroCfg_);
