@@ -156,6 +156,9 @@ class SiteListTest : public QObject {
     // A new scan's rows are highlighted too; an all-zero BSSID highlights none.
     list.Fill({home, Site("third", 1, -80, 3)});
     QCOMPARE(Background(list, 0), QColor(234, 244, 247));
+    // The network-type page draws its own shade.
+    list.SetHighlightColour(QColor(234, 245, 247));
+    QCOMPARE(Background(list, 0), QColor(234, 245, 247));
     const uint8_t none[6] = {};
     list.SetAssociated(none);
     QVERIFY(!list.topLevelItem(0)->background(SiteList::kColSsid).style());
