@@ -55,14 +55,16 @@ void CNICAdapter::Shared::CollectStatus() {
   if (zeroCfg) return;
   WLANStatus current{};
   NetworkInfo info{};
-  if (!Lock()) return;
-  try {
-    if (library.QueryStatus(current) != 1) current.MediaState = kMediaDisconnected;
-    if (library.Api().ORVWL_GetNetworkInfo(&info) != 1) info = NetworkInfo{};
-  } catch (...) {
-    DebugLog("Exception(CNICAdapter::CollectStatus)");
+  {
+    const HeldLock lock(*this);
+    if (!lock) return;
+    try {
+      if (library.QueryStatus(current) != 1) current.MediaState = kMediaDisconnected;
+      if (library.Api().ORVWL_GetNetworkInfo(&info) != 1) info = NetworkInfo{};
+    } catch (...) {
+      DebugLog("Exception(CNICAdapter::CollectStatus)");
+    }
   }
-  Unlock();
   status.Put(current);
   ipInfo.Put(info);
   notifier->Post(PM_STATUS, 0);
@@ -74,12 +76,10 @@ void CNICAdapter::Shared::DoConnect() {
   if (!taken) return;
   const WLProfile profile = *taken;
   applied.Put(std::move(taken));
-  SkipDeviceEvents(true);
+  const DeviceEventSkip skip(*this);
   notifier->Send(PM_CONNECT, profile.FuncMode, stop);
-  if (!Lock()) {
-    SkipDeviceEvents(false);
-    return;
-  }
+  const HeldLock lock(*this);
+  if (!lock) return;
   const OrvwlApi& api = library.Api();
   if (profile.ApplyNetwork) {
     NetworkInfo current{};
@@ -105,19 +105,18 @@ void CNICAdapter::Shared::DoConnect() {
     if (IniFile* ini = global.SettingsFile()) ProfToIniFile(*ini, profile, "LastApplyProf");
     Sleep(timing.afterConnect);
   }
-  Unlock();
-  SkipDeviceEvents(false);
 }
 
 void CNICAdapter::Shared::DoSetZeroCfg() {
   DebugLog("CNICAdapter::DoSetZeroCfg()");
-  if (global.OSLevel() < 7 || !Lock()) return;
+  if (global.OSLevel() < 7) return;
+  const HeldLock lock(*this);
+  if (!lock) return;
   const bool running = library.Api().ORVWL_Get_WZCService() == kWZCServiceRunning;
   if (running != zeroCfg) {
     DebugLog("Set ZeroCfg: %d", zeroCfg ? 1 : 0);
     library.Api().ORVWL_Set_WZCService(zeroCfg ? 1 : 0);
   }
-  Unlock();
 }
 
 CNICAdapter::CNICAdapter(std::shared_ptr<Notifier> notifier, uint32_t startFlags,
@@ -162,24 +161,26 @@ bool CNICAdapter::ZeroCfgEnabled() const { return shared_->zeroCfg; }
 void CNICAdapter::Initial() {
   DebugLog("CNICAdapter::Initial()");
   Shared& s = *shared_;
-  if (!s.Lock()) return;
-  const OrvwlApi& api = s.library.Api();
-  api.ORVWL_DevDetect(&s.device);
-  uint8_t mac[6] = {};
-  uint32_t written = 0;
-  api.ORVWL_QueryOID(kOid8023CurrentAddress, mac, sizeof mac, &written);
-  macText_ =
-      FormatText("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
-  char text[kLibraryTextBufferSize] = {};
-  api.ORVWL_GetWLANDomain(text);
-  text[sizeof text - 1] = '\0';
-  DebugLog("Domain = [%s]", text);
-  domain_ = s.settings.ReadSet("Domain", std::string_view(text));
-  std::memset(text, 0, sizeof text);
-  api.ORVWL_GetWLANDriverPath(text);
-  text[sizeof text - 1] = '\0';
-  driverPath_ = s.global.ResolveDriverPath(text);
-  s.Unlock();
+  {
+    const Shared::HeldLock lock(s);
+    if (!lock) return;
+    const OrvwlApi& api = s.library.Api();
+    api.ORVWL_DevDetect(&s.device);
+    uint8_t mac[6] = {};
+    uint32_t written = 0;
+    api.ORVWL_QueryOID(kOid8023CurrentAddress, mac, sizeof mac, &written);
+    macText_ =
+        FormatText("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
+    char text[kLibraryTextBufferSize] = {};
+    api.ORVWL_GetWLANDomain(text);
+    text[sizeof text - 1] = '\0';
+    DebugLog("Domain = [%s]", text);
+    domain_ = s.settings.ReadSet("Domain", std::string_view(text));
+    std::memset(text, 0, sizeof text);
+    api.ORVWL_GetWLANDriverPath(text);
+    text[sizeof text - 1] = '\0';
+    driverPath_ = s.global.ResolveDriverPath(text);
+  }
 
   driverVersion_ = FileVersionText(driverPath_, 4);
   ReadSettings();
@@ -202,11 +203,15 @@ void CNICAdapter::Initial() {
 namespace {
 
 // A name setting: empty gives the default, and only what the record holds counts.
-std::string NameSetting(const AdapterSettings& settings, const char* key, const char* fallback,
-                        std::size_t limit) {
+std::string NameSetting(const AdapterSettings& settings, const char* key, const char* fallback) {
   std::string value = settings.ReadSet(key, fallback);
   if (value.empty()) value = fallback;
-  return value.substr(0, limit);
+  return value.substr(0, 64);
+}
+
+// An SSID setting: empty stays empty (a profile for any network).
+std::string SsidSetting(const AdapterSettings& settings, const char* key, const char* fallback) {
+  return settings.ReadSet(key, fallback).substr(0, 32);
 }
 
 }  // namespace
@@ -217,13 +222,13 @@ void CNICAdapter::ReadSettings() {
   defBand_ = set.ReadSet("DefBand", int32_t{1});
   defChB_ = set.ReadSet("DefChB", int32_t{6});
   defChA_ = set.ReadSet("DefChA", int32_t{36});
-  defProfName_ = NameSetting(set, "DefProfName", "Default", 64);
-  defProfSSID_ = NameSetting(set, "DefProfSSID", "ANY", 32);
+  defProfName_ = NameSetting(set, "DefProfName", "Default");
+  defProfSSID_ = SsidSetting(set, "DefProfSSID", "ANY");
   defAPBand_ = set.ReadSet("DefAPBand", int32_t{11});
   defAPChB_ = set.ReadSet("DefAPChB", int32_t{6});
   defAPChA_ = set.ReadSet("DefAPChA", int32_t{36});
-  defAPProfName_ = NameSetting(set, "DefAPProfName", "Default_SoftAP", 64);
-  defAPProfSSID_ = NameSetting(set, "DefAPProfSSID", "WLAN_AP", 32);
+  defAPProfName_ = NameSetting(set, "DefAPProfName", "Default_SoftAP");
+  defAPProfSSID_ = SsidSetting(set, "DefAPProfSSID", "WLAN_AP");
 }
 
 void CNICAdapter::InitDefProf() {
@@ -303,22 +308,23 @@ void CNICAdapter::WriteUseWZC(bool flag) {
 }
 
 void CNICAdapter::SetAntenna(uint8_t value) {
-  if (!enableAntenna_ || !shared_->Lock()) return;
-  shared_->library.Api().ORVWL_SetOID(kOidVendorAntenna, &value, 1);
-  shared_->Unlock();
+  if (!enableAntenna_) return;
+  const Shared::HeldLock lock(*shared_);
+  if (lock) shared_->library.Api().ORVWL_SetOID(kOidVendorAntenna, &value, 1);
 }
 
 void CNICAdapter::StartSiteSurvey() {
-  if (!shared_->Lock()) return;
-  shared_->library.Api().ORVWL_SiteSurveyScan();
-  shared_->Unlock();
+  const Shared::HeldLock lock(*shared_);
+  if (lock) shared_->library.Api().ORVWL_SiteSurveyScan();
 }
 
 void CNICAdapter::GetSiteList(std::vector<SiteSurveyEntry>& list) {
   auto buffer = std::make_unique<SurveyBuffer>();
-  if (!shared_->Lock()) return;
-  shared_->library.Api().ORVWL_SiteSurveyGet(buffer.get(), sizeof(SurveyBuffer));
-  shared_->Unlock();
+  {
+    const Shared::HeldLock lock(*shared_);
+    if (!lock) return;
+    shared_->library.Api().ORVWL_SiteSurveyGet(buffer.get(), sizeof(SurveyBuffer));
+  }
   for (const SiteSurveyEntry& entry : ReadSurveyBuffer(*buffer)) {
     // A hidden network sends no name, yet the user may still pick it.
     static constexpr uint8_t kNoBssid[6] = {};
@@ -336,19 +342,21 @@ void CNICAdapter::GetSiteList(std::vector<SiteSurveyEntry>& list) {
 
 void CNICAdapter::GetStationList(std::vector<APStation>& list) {
   auto buffer = std::make_unique<StationBuffer>();
-  if (!shared_->Lock()) return;
-  shared_->library.Api().ORVWL_GetAPStationList(buffer.get());
-  shared_->Unlock();
+  {
+    const Shared::HeldLock lock(*shared_);
+    if (!lock) return;
+    shared_->library.Api().ORVWL_GetAPStationList(buffer.get());
+  }
   for (const APStation& station : ReadStationBuffer(*buffer)) list.push_back(station);
 }
 
 void CNICAdapter::GetCertificateList(std::vector<CertificateEntry>& list, int32_t store) {
-  if (!shared_->Lock()) return;
+  const Shared::HeldLock lock(*shared_);
+  if (!lock) return;
   const CertificateEntry* entries = nullptr;
   const int32_t count = shared_->library.Api().ORVWL_EnumCertificates(&entries, store);
   // The library owns the array until its next call: copy before unlocking.
   for (int32_t i = 0; entries != nullptr && i < count; ++i) list.push_back(entries[i]);
-  shared_->Unlock();
 }
 
 int CNICAdapter::GetAllowedCh(int32_t* buffer, int capacity, int32_t bands) {
@@ -365,18 +373,20 @@ int CNICAdapter::FillAllowedChannels(bool softAP, int32_t* buffer, int capacity,
   const int32_t mask = ModeToBandMask(supportMode_) & bands;
   auto channels = std::make_unique<ChannelList>();
   int count = 0;
-  if (!shared_->Lock()) return 0;
-  const OrvwlApi& api = shared_->library.Api();
-  for (int32_t band : {kBand80211b, kBand80211g, kBand80211a}) {
-    if ((mask & band) == 0) continue;
-    int32_t* at = channels->Channels + count;
-    const int32_t room = kChannelListCapacity - count;
-    const int32_t added = softAP ? api.ORVWL_GetAPAllowedChannel(at, room, band, domain_.c_str())
-                                 : api.ORVWL_GetAllowedChannel(at, room, band, domain_.c_str());
-    // A library that claims more than it was given room for is held to the room.
-    if (added > 0) count += std::min(added, room);
+  {
+    const Shared::HeldLock lock(*shared_);
+    if (!lock) return 0;
+    const OrvwlApi& api = shared_->library.Api();
+    for (int32_t band : {kBand80211b, kBand80211g, kBand80211a}) {
+      if ((mask & band) == 0) continue;
+      int32_t* at = channels->Channels + count;
+      const int32_t room = kChannelListCapacity - count;
+      const int32_t added = softAP ? api.ORVWL_GetAPAllowedChannel(at, room, band, domain_.c_str())
+                                   : api.ORVWL_GetAllowedChannel(at, room, band, domain_.c_str());
+      // A library that claims more than it was given room for is held to the room.
+      if (added > 0) count += std::min(added, room);
+    }
   }
-  shared_->Unlock();
   if (buffer != nullptr && capacity >= count) {
     std::memcpy(buffer, channels->Channels, static_cast<std::size_t>(count) * sizeof(int32_t));
   }
@@ -408,13 +418,13 @@ void CNICAdapter::IPConfig(int flags) {
   Shared& s = *shared_;
   try {
     if (s.global.OSLevel() >= 6) {
-      if (!s.Lock()) return;
+      const Shared::HeldLock lock(s);
+      if (!lock) return;
       if (flags & kIPRelease) {
         s.library.Api().ORVWL_IPRelease();
         s.Sleep(s.timing.afterRelease);
       }
       if (flags & kIPRenew) s.library.Api().ORVWL_IPRenew();
-      s.Unlock();
       return;
     }
     const std::string name = s.settings.ReadSet("NicDesc", TextOf(s.device.Description));

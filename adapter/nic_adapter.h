@@ -98,6 +98,11 @@ class CNICAdapter {
   const WLProfile& DefaultProfile() const { return defaultProfile_; }
   const WLProfile& DefaultAPProfile() const { return defaultAPProfile_; }
   int32_t SupportMode() const { return supportMode_; }
+  int32_t DefBand() const { return defBand_; }
+  int32_t DefChB() const { return defChB_; }
+  int32_t DefChA() const { return defChA_; }
+  // The name reserved for the default station profile.
+  const std::string& DefProfName() const { return defProfName_; }
   int32_t DefAPBand() const { return defAPBand_; }
   int32_t DefAPChB() const { return defAPChB_; }
   int32_t DefAPChA() const { return defAPChA_; }
@@ -115,7 +120,7 @@ class CNICAdapter {
   int FillAllowedChannels(bool softAP, int32_t* buffer, int capacity, int32_t bands);
   std::vector<WLProfile>& ListOf(int32_t kind);
   const std::vector<WLProfile>& ListOf(int32_t kind) const;
-  void WriteOrder(int32_t kind, int from, int to) const;
+  void WriteOrder(int32_t kind, const std::vector<WLProfile>& list, int from, int to) const;
 
   std::shared_ptr<Shared> shared_;
   std::thread worker_;

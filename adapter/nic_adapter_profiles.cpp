@@ -86,20 +86,22 @@ const std::vector<WLProfile>& CNICAdapter::ListOf(int32_t kind) const {
 void CNICAdapter::ReadProfileList(int32_t kind, std::vector<WLProfile>& list) {
   DebugLog("CNICAdapter::ReadProfileList()");
   std::vector<WLProfile> scratch;
-  if (!shared_->Lock()) return;
-  const OrvwlApi& api = shared_->library.Api();
-  const WLProfile& base = kind == 0 ? defaultProfile_ : defaultAPProfile_;
-  char name[kProfileNameBufferSize] = {};
-  for (int i = 0; i < kMaxEnumeratedProfiles && api.ORVWL_EnumWLProfiles(i, name) == 1; ++i) {
-    name[sizeof name - 1] = '\0';
-    WLProfile profile = base;
-    if (api.ORVWL_GetWLProfile(name, &profile) == 1 && profile.FuncMode == kind) {
-      CopyText(profile.NetworkInfo.NI_sz_CurProfile, TextOf(profile.ProfileName));
-      scratch.push_back(profile);
+  {
+    const Shared::HeldLock lock(*shared_);
+    if (!lock) return;
+    const OrvwlApi& api = shared_->library.Api();
+    const WLProfile& base = kind == 0 ? defaultProfile_ : defaultAPProfile_;
+    char name[kProfileNameBufferSize] = {};
+    for (int i = 0; i < kMaxEnumeratedProfiles && api.ORVWL_EnumWLProfiles(i, name) == 1; ++i) {
+      name[sizeof name - 1] = '\0';
+      WLProfile profile = base;
+      if (api.ORVWL_GetWLProfile(name, &profile) == 1 && profile.FuncMode == kind) {
+        CopyText(profile.NetworkInfo.NI_sz_CurProfile, TextOf(profile.ProfileName));
+        scratch.push_back(profile);
+      }
+      std::memset(name, 0, sizeof name);
     }
-    std::memset(name, 0, sizeof name);
   }
-  shared_->Unlock();
 
   const AdapterSettings& set = shared_->settings;
   const int oldCount = set.ReadSet(CountKey(kind), int32_t{0});
@@ -111,7 +113,7 @@ void CNICAdapter::ReadProfileList(int32_t kind, std::vector<WLProfile>& list) {
     scratch.erase(scratch.begin() + found);
   }
   list.insert(list.end(), scratch.begin(), scratch.end());
-  WriteOrder(kind, 0, static_cast<int>(list.size()));
+  WriteOrder(kind, list, 0, static_cast<int>(list.size()));
   // Only keys that exist are deleted, so a damaged count cannot make this loop long.
   const std::string prefix = kind == 0 ? "Prof" : "APProf";
   if (IniFile* ini = shared_->global.SettingsFile()) {
@@ -119,8 +121,8 @@ void CNICAdapter::ReadProfileList(int32_t kind, std::vector<WLProfile>& list) {
       int32_t position = -1;
       if (key.size() > prefix.size() && EqualsNoCase(key.substr(0, prefix.size()), prefix) &&
           IniFile::ParseInteger(key.substr(prefix.size()), position) &&
-          key == NameKey(kind, position) && position >= static_cast<int32_t>(list.size()) &&
-          position < oldCount) {
+          EqualsNoCase(key, NameKey(kind, position)) &&
+          position >= static_cast<int32_t>(list.size()) && position < oldCount) {
         set.SetDeleteKey(key);
       }
     }
@@ -128,8 +130,8 @@ void CNICAdapter::ReadProfileList(int32_t kind, std::vector<WLProfile>& list) {
 }
 
 // Writes the count and the name keys of positions [from, to).
-void CNICAdapter::WriteOrder(int32_t kind, int from, int to) const {
-  const std::vector<WLProfile>& list = ListOf(kind);
+void CNICAdapter::WriteOrder(int32_t kind, const std::vector<WLProfile>& list, int from,
+                             int to) const {
   std::vector<std::pair<std::string, std::string>> entries;
   entries.emplace_back(CountKey(kind), std::to_string(list.size()));
   for (int i = from; i < to; ++i) {
@@ -148,14 +150,16 @@ int CNICAdapter::AddProfile(const WLProfile& profile) {
   DebugLog("CNICAdapter::AddProfile()");
   const std::string name(TextOf(profile.ProfileName));
   if (ProfileExists(name)) return UpdateProfile(profile, name);
-  if (!shared_->Lock()) return 0;
-  shared_->library.Api().ORVWL_SetWLProfile(name.c_str(), &profile);
-  shared_->Unlock();
+  {
+    const Shared::HeldLock lock(*shared_);
+    if (!lock) return 0;
+    shared_->library.Api().ORVWL_SetWLProfile(name.c_str(), &profile);
+  }
   const int32_t kind = profile.FuncMode == 0 ? 0 : 1;
   std::vector<WLProfile>& list = ListOf(kind);
   list.push_back(profile);
   const int last = static_cast<int>(list.size()) - 1;
-  WriteOrder(kind, last, last + 1);
+  WriteOrder(kind, list, last, last + 1);
   shared_->notifier->Post(PM_PROFILELIST, profile.FuncMode);
   return 1;
 }
@@ -165,12 +169,15 @@ int CNICAdapter::DeleteProfile(int32_t kind, const std::string& name) {
   const int32_t listKind = kind == 0 ? 0 : 1;
   std::vector<WLProfile>& list = ListOf(listKind);
   const int position = FindName(list, name);
-  if (position < 0 || !shared_->Lock()) return 0;
-  shared_->library.Api().ORVWL_DeleteWLProfile(name.c_str());
-  shared_->Unlock();
+  if (position < 0) return 0;
+  {
+    const Shared::HeldLock lock(*shared_);
+    if (!lock) return 0;
+    shared_->library.Api().ORVWL_DeleteWLProfile(name.c_str());
+  }
   list.erase(list.begin() + position);
   shared_->settings.SetDeleteKey(NameKey(listKind, static_cast<int>(list.size())));
-  WriteOrder(listKind, position, static_cast<int>(list.size()));
+  WriteOrder(listKind, list, position, static_cast<int>(list.size()));
   shared_->notifier->Post(PM_PROFILELIST, kind);
   return 1;
 }
@@ -180,12 +187,15 @@ int CNICAdapter::UpdateProfile(const WLProfile& profile, const std::string& oldN
   const int32_t kind = profile.FuncMode == 0 ? 0 : 1;
   std::vector<WLProfile>& list = ListOf(kind);
   const int position = FindName(list, oldName);
-  if (position < 0 || !shared_->Lock()) return 0;
-  const OrvwlApi& api = shared_->library.Api();
+  if (position < 0) return 0;
   const std::string name(TextOf(profile.ProfileName));
-  api.ORVWL_DeleteWLProfile(oldName.c_str());
-  api.ORVWL_SetWLProfile(name.c_str(), &profile);
-  shared_->Unlock();
+  {
+    const Shared::HeldLock lock(*shared_);
+    if (!lock) return 0;
+    const OrvwlApi& api = shared_->library.Api();
+    api.ORVWL_DeleteWLProfile(oldName.c_str());
+    api.ORVWL_SetWLProfile(name.c_str(), &profile);
+  }
   list[static_cast<std::size_t>(position)] = profile;
   shared_->settings.WriteSet(NameKey(kind, position), name);
   shared_->notifier->Post(PM_PROFILELIST, profile.FuncMode);

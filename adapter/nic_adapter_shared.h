@@ -41,6 +41,35 @@ struct CNICAdapter::Shared {
   }
   void Unlock() { library.Unlock(); }
 
+  // The library lock for a scope: given back however the scope is left, an
+  // exception included, so no later call waits for ever.
+  class HeldLock {
+   public:
+    explicit HeldLock(Shared& shared) : shared_(shared), held_(shared.Lock()) {}
+    ~HeldLock() {
+      if (held_) shared_.Unlock();
+    }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    explicit operator bool() const { return held_; }
+
+   private:
+    Shared& shared_;
+    const bool held_;
+  };
+
+  // Device events are skipped while a connect changes the adapter.
+  class DeviceEventSkip {
+   public:
+    explicit DeviceEventSkip(Shared& shared) : shared_(shared) { shared_.SkipDeviceEvents(true); }
+    ~DeviceEventSkip() { shared_.SkipDeviceEvents(false); }
+    DeviceEventSkip(const DeviceEventSkip&) = delete;
+    DeviceEventSkip& operator=(const DeviceEventSkip&) = delete;
+
+   private:
+    Shared& shared_;
+  };
+
   // Sleeps, but not past a stop request.
   void Sleep(Ms duration) {
     if (stop.Wait(duration)) stop.Set();

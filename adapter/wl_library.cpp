@@ -6,21 +6,22 @@ WLLibrary::~WLLibrary() {
 }
 
 bool WLLibrary::Load(const std::string& path) {
-  if (!module_.Open(path)) return false;
+  // The module in use stays until its successor is complete: the entry points
+  // never point into a library that was closed.
+  DynamicLibrary module;
+  if (!module.Open(path)) return false;
   OrvwlApi api;
   bool complete = true;
-#define ORVWL_RESOLVE(name, params)                                         \
-  if (complete) {                                                           \
-    api.name = reinterpret_cast<decltype(api.name)>(module_.Symbol(#name)); \
-    complete = api.name != nullptr;                                         \
+#define ORVWL_RESOLVE(name, params)                                        \
+  if (complete) {                                                          \
+    api.name = reinterpret_cast<decltype(api.name)>(module.Symbol(#name)); \
+    complete = api.name != nullptr;                                        \
   }
   ORVWL_ENTRY_POINTS(ORVWL_RESOLVE)
 #undef ORVWL_RESOLVE
-  if (!complete) {
-    module_.Close();
-    return false;
-  }
-  return Use(api);
+  if (!complete || !Use(api)) return false;
+  module_.Swap(module);
+  return true;
 }
 
 bool WLLibrary::Use(const OrvwlApi& api) {

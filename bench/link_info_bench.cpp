@@ -1,4 +1,5 @@
-// One status tick of the link page and of the statistics chart, on the
+// One status tick of the link page, of the statistics chart and of the adapter
+// page (with the adapter page's largest rate list filled), on the
 // simulated adapter connected to OrvHome with traffic flowing: the refresh
 // alone, the refresh with the repaint it causes, every value set anew (as
 // after a connection attempt), and the chart's sample with the redraw of its
@@ -23,6 +24,7 @@
 #include "model/wl_enums.h"
 #include "ui/shell/form_res.h"
 #include "ui/station/form_chart.h"
+#include "ui/station/frame_adapter.h"
 #include "ui/station/frame_link_info.h"
 
 namespace {
@@ -43,8 +45,11 @@ struct Setup {
     ::mkdtemp(dir.data());
     fs::copy_file(std::string(ORV_BIN_DIR) + "/ORVWL.DLL", dir + "/ORVWL.DLL");
     ::setenv("ORVWL_SIM_HOME", (dir + "/home").c_str(), 1);
+    // The adapter page's largest rate list: 256 rates for 802.11a.
+    std::string rates;
+    for (int i = 1; i <= 256; ++i) rates += std::to_string(i) + ",";
     std::ofstream(dir + "/X.bin", std::ios::binary)
-        << "[Setting]\r\nHWID0=SIM\\ORVWL_0001\r\nAutoRenewIP=0\r\n";
+        << "[Setting]\r\nHWID0=SIM\\ORVWL_0001\r\nAutoRenewIP=0\r\nTxRateA=" << rates << "\r\n";
     std::ofstream(dir + "/X.ini", std::ios::binary) << "";
     if (!FAGlobal().Startup(0, dir + "/X", WLLib())) std::abort();
     images = std::make_unique<TFormRes>();
@@ -203,6 +208,24 @@ void BM_LinkPageWithChartTickPainted(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LinkPageWithChartTickPainted)->Unit(benchmark::kMicrosecond);
+
+// The adapter page hears every status; on the same radio standard it only compares.
+void BM_AdapterPageTick(benchmark::State& state) {
+  TFrameAdapter page;
+  page.InitPage();
+  page.AdapterChanged(g_setup->adapter.get(), 1, 0);
+  page.AdapterNotify(g_setup->adapter.get(), PM_STATUS, 0);
+  for (auto _ : state) page.AdapterNotify(g_setup->adapter.get(), PM_STATUS, 0);
+}
+BENCHMARK(BM_AdapterPageTick)->Unit(benchmark::kMicrosecond);
+
+void BM_AdapterPageRateListFill(benchmark::State& state) {
+  TFrameAdapter page;
+  page.InitPage();
+  page.AdapterChanged(g_setup->adapter.get(), 1, 0);
+  for (auto _ : state) page.InitTxRate(TFrameAdapter::kStandardA);
+}
+BENCHMARK(BM_AdapterPageRateListFill)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

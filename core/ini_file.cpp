@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <unordered_map>
 
 #include "core/text.h"
@@ -41,6 +42,16 @@ struct FileStamp {
 
 FileStamp StampOf(const struct stat& st) {
   return FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim};
+}
+
+// Time stamps can be coarser than writes come: a file changed this short a
+// time before it was read may change again with the very same stamp.
+constexpr time_t kRacyWindowSeconds = 2;
+
+bool ModifiedRecently(const timespec& modified) {
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return modified.tv_sec + kRacyWindowSeconds >= now.tv_sec;
 }
 
 // Writes go to the file a link points at, so the link itself survives.
@@ -101,6 +112,9 @@ struct ParsedIni {
   ParsedIni& operator=(const ParsedIni&) = delete;
 
   FileStamp stamp;
+  // Read within the racy window after a change; confirmed by content before
+  // the next read trusts it. Guarded by the owning IniFile's cache mutex.
+  mutable bool racy = false;
   bool exists = false;
   std::string text;
   std::vector<IniLine> lines;
@@ -186,9 +200,12 @@ std::shared_ptr<ParsedIni> Load(const std::string& path, const ParsedIni* cached
     return parsed;
   }
   struct stat st {};
+  bool sameStamp = false;
   if (::fstat(fd, &st) == 0) {
     parsed->stamp = StampOf(st);
-    if (cached != nullptr && cached->exists && cached->stamp == parsed->stamp) {
+    parsed->racy = ModifiedRecently(st.st_mtim);
+    sameStamp = cached != nullptr && cached->exists && cached->stamp == parsed->stamp;
+    if (sameStamp && !cached->racy) {
       ::close(fd);
       return nullptr;  // unchanged since the cached read
     }
@@ -206,6 +223,10 @@ std::shared_ptr<ParsedIni> Load(const std::string& path, const ParsedIni* cached
     }
   }
   ::close(fd);
+  if (sameStamp && cached->text == parsed->text) {
+    cached->racy = parsed->racy;
+    return nullptr;
+  }
   parsed->exists = true;
   Parse(*parsed);
   return parsed;
@@ -366,14 +387,18 @@ void InsertEntries(const ParsedIni& ini, std::string& text, std::string_view sec
   }
 }
 
-// Reading trims blanks and strips one pair of surrounding quotes; a value that
-// would lose either goes into the file inside quotes, so it reads back unchanged.
+// A value never adds a line: CR and LF are written as blanks (a scanned name
+// is any 32 bytes), every other byte as it is. Reading trims blanks and strips
+// one pair of surrounding quotes; a value that would lose either goes into the
+// file inside quotes, so it reads back as written.
 std::string StorableValue(std::string_view value) {
-  const bool blankEdge = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
-  const bool quoted = value.size() > 1 && (value.front() == '"' || value.front() == '\'') &&
-                      value.back() == value.front();
-  if (!blankEdge && !quoted) return std::string(value);
-  return "\"" + std::string(value) + "\"";
+  std::string stored(value);
+  std::replace_if(stored.begin(), stored.end(), IsLineBreak, ' ');
+  const bool blankEdge = !stored.empty() && (IsBlank(stored.front()) || IsBlank(stored.back()));
+  const bool quoted = stored.size() > 1 && (stored.front() == '"' || stored.front() == '\'') &&
+                      stored.back() == stored.front();
+  if (!blankEdge && !quoted) return stored;
+  return "\"" + stored + "\"";
 }
 
 // Rewrites the value of a key line in place; false when it already holds it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 // A shared library loaded by path at run time.
 class DynamicLibrary {
@@ -18,6 +19,10 @@ class DynamicLibrary {
   // may still be running inside it when its owner goes away.
   void Abandon() { handle_ = nullptr; }
   void Close();
+  void Swap(DynamicLibrary& other) noexcept {
+    std::swap(handle_, other.handle_);
+    lastError_.swap(other.lastError_);
+  }
 
  private:
   void* handle_ = nullptr;

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <future>
+#include <stdexcept>
 #include <thread>
 
 #include "adapter/wl_library.h"
@@ -522,6 +524,51 @@ TEST_F(NicAdapterTest, DestroyingWhileConnectWaitsForTheWindowReturns) {
   adapter.reset();
   EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(1000));
   EXPECT_EQ(CallCount("ORVWL_SetWLANStatus"), 0);
+}
+
+TEST_F(NicAdapterTest, LibraryLockComesBackAfterALibraryCallThrows) {
+  table.ORVWL_IPRenew = [](void) -> int32_t { throw std::runtime_error("renew failed"); };
+  auto adapter = Make();
+  const int scans = CallCount("ORVWL_SiteSurveyScan");
+  adapter->IPConfig(CNICAdapter::kIPRenew);
+  auto scan = std::async(std::launch::async, [&] { adapter->StartSiteSurvey(); });
+  EXPECT_EQ(scan.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+  adapter.reset();  // ends a wait that never got the lock
+  scan.wait();
+  EXPECT_EQ(CallCount("ORVWL_SiteSurveyScan"), scans + 1);
+}
+
+TEST_F(NicAdapterTest, EmptyDefaultSsidsStayEmptyWhileEmptyNamesFallBack) {
+  WriteFile(settingsPath,
+            "[Setting]\r\nHWID0=USB\\VID_1\r\nDefProfName=\r\nDefProfSSID=\r\n"
+            "DefAPProfName=\r\nDefAPProfSSID=\r\n");
+  auto adapter = Make();
+  EXPECT_STREQ(adapter->DefaultProfile().ProfileName, "Default");
+  EXPECT_STREQ(adapter->DefaultProfile().Ssid1, "");
+  EXPECT_STREQ(adapter->DefaultAPProfile().ProfileName, "Default_SoftAP");
+  EXPECT_STREQ(adapter->DefaultAPProfile().Ssid1, "");
+}
+
+TEST_F(ProfileListTest, StaleOrderKeysGoWhateverTheirCase) {
+  Store(Profile("one"));
+  WriteFile(settingsPath,
+            "[USB\\VID_1-9999]\r\nProfCount=3\r\nProf0=one\r\nprof1=gone\r\nPROF2=gone\r\n");
+  auto adapter = Make();
+  EXPECT_EQ(Setting("ProfCount"), "1");
+  EXPECT_EQ(Setting("Prof1"), "<none>");
+  EXPECT_EQ(Setting("Prof2"), "<none>");
+}
+
+TEST_F(ProfileListTest, ReadingIntoAnotherListWritesThatListsOrder) {
+  Store(Profile("first"));
+  auto adapter = Make();
+  Store(Profile("second"));
+  Store(Profile("third"));
+  std::vector<WLProfile> fresh;
+  adapter->ReadProfileList(0, fresh);
+  ASSERT_EQ(fresh.size(), 3u);
+  EXPECT_EQ(Setting("ProfCount"), "3");
+  EXPECT_EQ(Setting("Prof2"), "third");
 }
 
 }  // namespace

@@ -55,4 +55,13 @@ TEST(WLLibraryLoadTest, MissingFileOrEntryPointFails) {
   EXPECT_FALSE(library.IsLoaded());
 }
 
+TEST_F(WLLibraryTest, AFailedSecondLoadLeavesTheFirstLibraryInUse) {
+  EXPECT_FALSE(library.Load(std::string(ORV_TEST_BIN_DIR) + "/orvwl_incomplete.DLL"));
+  EXPECT_FALSE(library.Load("/nonexistent/ORVWL.DLL"));
+  ASSERT_TRUE(library.IsLoaded());
+  EXPECT_EQ(library.Api().ORVWL_FrequencyToChannel(2412000), 1);
+  EXPECT_TRUE(library.Load(std::string(ORV_BIN_DIR) + "/ORVWL.DLL"));
+  EXPECT_EQ(library.Api().ORVWL_FrequencyToChannel(2437000), 6);
+}
+
 }  // namespace

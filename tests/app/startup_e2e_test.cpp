@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/ini_file.h"
@@ -130,6 +131,18 @@ TEST_F(StartupTest, ServiceStartAppliesTheLastAppliedProfileAtAttach) {
 
   EXPECT_EQ(Run({"/Close"}), 0);
   EXPECT_EQ(utility->Wait(milliseconds(5000)), 0);
+}
+
+TEST_F(StartupTest, ServiceWithoutAnyDisplayRunsAttachesAndClosesWithZero) {
+  WriteFile(dir.File("orvane-wlan.Log"), "");
+  std::vector<std::string> env = Env();
+  std::replace(env.begin(), env.end(), std::string("QT_QPA_PLATFORM=offscreen"),
+               std::string("QT_QPA_PLATFORM="));  // nothing chosen: the program copes alone
+  ChildProcess utility(program, {"/Service"}, env);
+  ASSERT_TRUE(WaitUntil([&] { return LogHas("orvane-wlan.Log", kSelectDev); }));
+  EXPECT_TRUE(utility.Running());
+  EXPECT_EQ(Run({"/Close"}), 0);
+  EXPECT_EQ(utility.Wait(milliseconds(5000)), 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "core/ini_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -209,6 +210,35 @@ TEST_F(IniFileTest, WritesThroughALinkToItsTarget) {
   ::lstat(link.c_str(), &st);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   EXPECT_EQ(IniFile(path).ReadInteger("s", "k", 0), 2);
+}
+
+TEST_F(IniFileTest, SameSizeRewriteWithinOneTimeStampTickIsSeen) {
+  Write("[s]\r\nk=1\r\n");
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+  IniFile reader(path);
+  EXPECT_EQ(reader.ReadInteger("s", "k", 0), 1);
+  // A coarse clock: the rewrite keeps inode, size and time stamp.
+  WriteFile(path, "[s]\r\nk=2\r\n");
+  const timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+  EXPECT_EQ(reader.ReadInteger("s", "k", 0), 2);
+  WriteFile(path, "[s]\r\nk=3\r\n");
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+  EXPECT_EQ(reader.ReadInteger("s", "k", 0), 3) << "still within the window after a confirmation";
+}
+
+TEST_F(IniFileTest, LineBreaksInAValueNeverAddALine) {
+  Write("[LastApplyProf]\r\nEncryptionMethod=2\r\n");
+  IniFile ini(path);
+  ASSERT_TRUE(ini.WriteString("LastApplyProf", "Ssid1", "x\r\nEncryptionMethod=0"));
+  ASSERT_TRUE(ini.WriteString("LastApplyProf", "Name", "\n[Other]\r"));
+  EXPECT_EQ(ini.KeyNames("LastApplyProf"),
+            (std::vector<std::string>{"EncryptionMethod", "Ssid1", "Name"}));
+  EXPECT_FALSE(ini.SectionExists("Other"));
+  EXPECT_EQ(ini.ReadInteger("LastApplyProf", "EncryptionMethod", -1), 2);
+  EXPECT_EQ(Read("LastApplyProf", "Ssid1"), "x  EncryptionMethod=0");
+  EXPECT_EQ(Read("LastApplyProf", "Name"), " [Other] ") << "blank edges are kept by quotes";
 }
 
 }  // namespace

@@ -416,4 +416,18 @@ TEST(ProfileIniLog, FailedWriteIsLogged) {
   EXPECT_FALSE(fs::exists(dir.File("missing")));
 }
 
+TEST_F(ProfileIniTest, ANetworkNameWithLineBreaksCannotAddKeys) {
+  WLProfile written{};
+  written.EncryptionMethod = 3;
+  CopyText(written.Ssid1, "x\r\nEncryptionMethod=0");
+  CopyText(written.ProfileName, "a\nb");
+  ProfToIniFile(ini, written, "LastApplyProf");
+  WLProfile read{};
+  ASSERT_TRUE(ProfFromIniFile(ini, read, "LastApplyProf"));
+  EXPECT_EQ(read.EncryptionMethod, 3);
+  EXPECT_STREQ(read.Ssid1, "x  EncryptionMethod=0");
+  EXPECT_STREQ(read.ProfileName, "a b");
+  EXPECT_EQ(ini.KeyNames("LastApplyProf").size(), ProfileIniKeyValues(written).size());
+}
+
 }  // namespace

@@ -22,7 +22,7 @@
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/fa_bitmap_btn.h"
 #include "ui/shell/art_buttons.h"
-#include "ui/shell/art_kit.h"
+#include "ui/shell/combo_values.h"
 #include "ui/shell/control_texts.h"
 #include "ui/shell/form_res.h"
 #include "ui/shell/image.h"
@@ -35,6 +35,10 @@
 namespace {
 
 namespace G = ShellGeometry;
+using ComboValues::AddItem;
+using ComboValues::SelectByValue;
+using ComboValues::SelectedValue;
+using ComboValues::SelectFirst;
 
 const QString kSection = QStringLiteral("FrameAPCfg");
 const QString kMessage = QStringLiteral("Message");
@@ -48,7 +52,6 @@ constexpr int kRowHeight = 24;
 constexpr int kCaptionHeight = 18;
 // From one stacked caption to the next.
 constexpr int kStackPitch = 46;
-constexpr int kCaptionPixelSize = 12;
 constexpr int kLeftCaptions = 28;
 constexpr int kLeftValuesEnd = 315;
 constexpr int kRightCaptions = 356;
@@ -60,27 +63,6 @@ constexpr int kShareLeft = 16;
 // BtnCancel ends here; BtnSave stands this far before it.
 constexpr int kCancelRight = 551;
 constexpr int kButtonGap = 8;
-
-// The selected item's value, or the fallback without a selection.
-int32_t SelectedValue(const QComboBox& list, int32_t none) {
-  return list.currentIndex() < 0 ? none : list.currentData().toInt();
-}
-
-// Selects the first item with that value; false, leaving the list as it was, without one.
-bool SelectByValue(QComboBox& list, int32_t value) {
-  const int index = list.findData(QVariant(static_cast<int>(value)));
-  if (index < 0) return false;
-  list.setCurrentIndex(index);
-  return true;
-}
-
-void SelectFirst(QComboBox& list) {
-  if (list.count() > 0) list.setCurrentIndex(0);
-}
-
-void AddItem(QComboBox& list, const QString& text, int32_t value) {
-  list.addItem(text, QVariant(static_cast<int>(value)));
-}
 
 QString Display(int index) { return QString::fromLocal8Bit(FAGlobal().DisplayString(index)); }
 
@@ -205,15 +187,7 @@ TFrameAPCfg::TFrameAPCfg(QWidget* parent)
 }
 
 TEllipsisLabel* TFrameAPCfg::NewCaption(const char* name, const char* designText) {
-  auto* caption = new TEllipsisLabel(QString::fromLatin1(designText), this);
-  caption->setObjectName(QString::fromLatin1(name));
-  caption->SetEllipsisEnd(true);
-  caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  caption->setFont(ArtKit::PixelFont(kCaptionPixelSize, QFont::DemiBold));
-  QPalette palette = caption->palette();
-  palette.setColor(QPalette::WindowText, ArtKit::kSlate);
-  caption->setPalette(palette);
-  return caption;
+  return PageParts::AddCaption(*this, name, designText);
 }
 
 QComboBox* TFrameAPCfg::NewList(const char* name) {

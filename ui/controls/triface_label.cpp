@@ -132,8 +132,10 @@ void TTrifaceLabel::leaveEvent(QEvent* event) {
 }
 
 void TTrifaceLabel::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) SetState(kStatePressed);
   event->accept();
+  if (event->button() != Qt::LeftButton) return;
+  SetState(kStatePressed);
+  emit pressed();
 }
 
 void TTrifaceLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -157,7 +159,10 @@ void TTrifaceLabel::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (!event->isAutoRepeat()) Click();
+      if (!event->isAutoRepeat()) {
+        emit pressed();
+        Click();
+      }
       event->accept();
       return;
     default:

@@ -32,6 +32,8 @@ class TTrifaceLabel : public TEllipsisLabel {
   void Click();
 
  signals:
+  // The left button went down on it, or a key activated it.
+  void pressed();
   void clicked();
 
  protected:

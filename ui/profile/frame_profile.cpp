@@ -321,6 +321,7 @@ bool TFrameProfile::OpenWizard(int returnPage, int request) {
   frameProfSet1_->show();
   frameProfSet1_->raise();
   plProfile_->hide();
+  frameProfSet1_->FocusCurrentPage();
   return true;
 }
 

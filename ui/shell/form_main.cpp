@@ -236,7 +236,7 @@ TTrifaceLabel* TFormMain::NewNavLabel(const char* name, const char* caption, int
   label->setFont(ArtKit::PixelFont(kNavPixelSize, QFont::Bold));
   label->setCursor(Qt::PointingHandCursor);
   Highlight(*label, false);
-  connect(label, &TTrifaceLabel::clicked, this, [this, label] { LbLinkInfoMouseDown(label); });
+  connect(label, &TTrifaceLabel::pressed, this, [this, label] { LbLinkInfoMouseDown(label); });
   return label;
 }
 
@@ -474,7 +474,8 @@ void TFormMain::StartAutoConnect() {
 }
 
 void TFormMain::ShowTrayIcon() {
-  trayIcon_->SetIndex(kTrayStation);
+  // The access-point picture set by the mode stays.
+  if (funcMode_ != kModeAccessPoint) trayIcon_->SetIndex(kTrayStation);
   if (!trayIcon_->Visible()) trayIcon_->SetVisible(true);
 }
 
@@ -578,10 +579,10 @@ void TFormMain::BtnSoftAPClick(TTrifaceBtn* button) {
   adapter_->Settings().WriteSet("OperateMode", int32_t{mode});
   BroadcastAdapterChanged(TPropertyPageFrame::kAdapterAttached, mode);
   ApplyAntenna(mode);
-  if (!adapter_->ZeroCfgEnabled()) {
-    StartAutoConnect();
-    ShowTrayIcon();
-  }
+  if (adapter_->ZeroCfgEnabled()) return;
+  StartAutoConnect();
+  // A service instance keeps out of the notification area.
+  if ((startFlags_ & kStartService) == 0) ShowTrayIcon();
 }
 
 void TFormMain::BtnHelpClick() {

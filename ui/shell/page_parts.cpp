@@ -16,6 +16,7 @@ constexpr int kHeadingIndent = 18;
 // Room on the right of a heading for a button in the band.
 constexpr int kHeadingRightRoom = 44;
 constexpr int kHeadingPixelSize = 13;
+constexpr int kCaptionPixelSize = 12;
 
 TImage* AddBackground(TPropertyPageFrame& page) {
   auto* image = new TImage(&page);
@@ -41,6 +42,18 @@ TEllipsisLabel* AddHeading(TPropertyPageFrame& page, const char* name, const cha
   palette.setColor(QPalette::WindowText, ArtKit::kTealDark);
   label->setPalette(palette);
   return label;
+}
+
+TEllipsisLabel* AddCaption(TPropertyPageFrame& page, const char* name, const char* designText) {
+  auto* caption = new TEllipsisLabel(QString::fromLatin1(designText), &page);
+  caption->setObjectName(QString::fromLatin1(name));
+  caption->SetEllipsisEnd(true);
+  caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  caption->setFont(ArtKit::PixelFont(kCaptionPixelSize, QFont::DemiBold));
+  QPalette palette = caption->palette();
+  palette.setColor(QPalette::WindowText, ArtKit::kSlate);
+  caption->setPalette(palette);
+  return caption;
 }
 
 }  // namespace PageParts

@@ -19,5 +19,8 @@ void ShowPicture(TImage& image, QStringView picture);
 // design text; the page's string-file section may replace it.
 TEllipsisLabel* AddHeading(TPropertyPageFrame& page, const char* name, const char* designText,
                            const QRect& card);
+// A caption of a value row, with its design text, cut by an ellipsis when its
+// translation is too long for the room the page gives it.
+TEllipsisLabel* AddCaption(TPropertyPageFrame& page, const char* name, const char* designText);
 
 }  // namespace PageParts

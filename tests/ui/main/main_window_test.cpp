@@ -198,6 +198,16 @@ class MainWindowTest : public QObject {
     QVERIFY(!r.window.TrayIconMain().Visible());
   }
 
+  void serviceModeSwitchKeepsOutOfTheNotificationArea() {
+    Running r(kStartService);
+    QVERIFY(r.Attached());
+    QCOMPARE(r.window.FuncMode(), TFormMain::kModeStation);
+    QTest::mouseClick(r.Control("BtnSoftAP"), Qt::LeftButton);
+    QCOMPARE(r.window.FuncMode(), TFormMain::kModeAccessPoint);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Applied(), QStringLiteral("Default_SoftAP"), kWait);
+    QVERIFY(!r.window.TrayIconMain().Visible());
+  }
+
   void pageSwitchingFollowsTheRules() {
     TFormMain window(FastTiming());
     window.show();
@@ -211,9 +221,11 @@ class MainWindowTest : public QObject {
     auto* lbProfile = UiTest::FindChild<TTrifaceLabel>(window, "LbProfile");
     auto* linkPage = UiTest::FindChild<QWidget>(window, "FrameLinkInfo1");
 
-    QTest::mouseClick(lbSurvey, Qt::LeftButton);
+    // The page changes as the button goes down, not when it comes up.
+    QTest::mousePress(lbSurvey, Qt::LeftButton);
     QCOMPARE(window.CurrentPage(), probe);
     QCOMPARE(window.CurrentLabel(), lbSurvey);
+    QTest::mouseRelease(lbSurvey, Qt::LeftButton);
     QCOMPARE(probe->enters, 1);
     QCOMPARE(probe->lastRequest, 0);
     QVERIFY(!probe->isHidden());
@@ -270,6 +282,7 @@ class MainWindowTest : public QObject {
 
     QTest::mouseClick(r.Control("BtnSoftAP"), Qt::LeftButton);
     QCOMPARE(r.window.FuncMode(), TFormMain::kModeAccessPoint);
+    QCOMPARE(r.window.TrayIconMain().Index(), TFormMain::kTrayAccessPoint);
     QCOMPARE(r.probe->changes, (QList<ProbePage::Change>{{2, 0, true}, {1, 1, true}}));
     QCOMPARE(r.window.Adapter()->Settings().ReadSet("OperateMode", int32_t{0}), 1);
     QTRY_COMPARE_WITH_TIMEOUT(r.Applied(), QStringLiteral("Default_SoftAP"), kWait);

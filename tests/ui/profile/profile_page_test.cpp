@@ -272,10 +272,12 @@ class ProfilePageTest : public QObject {
         "BtnDelete=Supprimer\r\nLvProf_Col1=Nom\r\n");
     Running r;
     QVERIFY(r.attached);
+    // The wizard's pages have captions of these names too.
+    const QWidget& panel = *r.Control("PlProfile");
     for (auto [caption, value] :
          {std::pair{"LbNetType", "LblNetType"}, {"LbTxRate", "LblTxRate"}}) {
-      const QWidget* c = r.Control(caption);
-      const QWidget* v = r.Control(value);
+      const QWidget* c = UiTest::FindChild<QWidget>(panel, caption);
+      const QWidget* v = UiTest::FindChild<QWidget>(panel, value);
       QCOMPARE(v->x(), c->geometry().right() + 1 + 6);
       QCOMPARE(v->geometry().right() + 1, 577);
     }

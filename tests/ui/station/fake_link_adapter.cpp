@@ -111,8 +111,7 @@ bool FakeLinkAdapter::Apply(const WLProfile& profile) {
       [&] {
         WLProfile applied{};
         return adapter_->GetAppliedProfile(applied) &&
-               std::strcmp(applied.ProfileName, profile.ProfileName) == 0 &&
-               std::strcmp(applied.Ssid1, profile.Ssid1) == 0;
+               std::memcmp(&applied, &profile, sizeof profile) == 0;
       },
       kWait);
 }

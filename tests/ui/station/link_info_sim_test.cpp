@@ -134,18 +134,21 @@ class LinkInfoSimTest : public QObject {
         return;
       }
       auto* rx = UiTest::FindChild<QLineEdit>(*chart, "EdtRx");
-      rateSeen = QTest::qWaitFor([&] { return rx->text().toInt() > 6500; }, kWait);
-      rxKbps = rx->text().toInt();
+      // A busy machine delays single readings, so one may stray; the rate settles.
+      rateSeen = QTest::qWaitFor(
+          [&] {
+            rxKbps = rx->text().toInt();
+            return rxKbps > 6500 && rxKbps < 10000;
+          },
+          kWait);
       for (const RateGraph::Sample& sample : chart->RxGraph().Samples())
         highest = std::max(highest, sample.height);
       UiTestEnv::Simulator({"unplug"});
     });
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(opened);
-    QVERIFY(rateSeen);
-    // 8000 kbit/s of 1000 bits is 7812 of 1024 bits, high above the 1000 line; the
-    // short test intervals let single samples stray a little.
-    QVERIFY2(rxKbps > 6500 && rxKbps < 10000, qPrintable(QString::number(rxKbps)));
+    // 8000 kbit/s of 1000 bits is 7812 of 1024 bits, high above the 1000 line.
+    QVERIFY2(rateSeen, qPrintable(QString::number(rxKbps)));
     QVERIFY2(highest >= 68, qPrintable(QString::number(highest)));
     QCOMPARE(TFormChart::Open(), nullptr);
     QTRY_VERIFY_WITH_TIMEOUT(r.window.Adapter() == nullptr, kWait);

@@ -1,0 +1,136 @@
+// Every wizard page as a person sees it: controls inside the card, captions
+// clear of their fields, buttons side by side in the bar with names for
+// screen readers. With ORV_SCREENSHOT_DIR set, each page is also saved there.
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "core/fa_global_var.h"
+#include "core/notifier.h"
+#include "tests/ui/profile/wizard_test_support.h"
+#include "tests/ui/support/ui_test_env.h"
+#include "ui/controls/ellipsis_label.h"
+#include "ui/controls/fa_bitmap_btn.h"
+#include "ui/profile/frame_prof_set.h"
+#include "ui/profile/frame_profile.h"
+#include "ui/profile/wizard_page.h"
+#include "ui/shell/control_texts.h"
+#include "ui/shell/shell_geometry.h"
+
+using namespace WizardTest;
+
+namespace {
+
+QString Q(const char* text) { return QString::fromUtf8(text); }
+
+QList<QWidget*> Shown(const QWidget& page) {
+  QList<QWidget*> shown;
+  for (QWidget* child : page.findChildren<QWidget*>()) {
+    if (child->isVisibleTo(&page) && child->parentWidget() == &page) shown.append(child);
+  }
+  return shown;
+}
+
+void Save(QWidget& window, const QString& name) {
+  const QByteArray dir = qgetenv("ORV_SCREENSHOT_DIR");
+  if (dir.isEmpty()) return;
+  window.grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name +
+                     QStringLiteral(".png"));
+}
+
+// Nothing shown leaves the card; no two shown controls overlap, except a
+// picture under what stands on it; a caption's text fits unless it shortens
+// itself.
+void CheckLayout(const QWidget& page) {
+  const QRect card = ShellGeometry::kCardFull;
+  const QList<QWidget*> shown = Shown(page);
+  for (QWidget* control : shown) {
+    QVERIFY2(card.contains(control->geometry()), qPrintable(control->objectName()));
+    auto* label = qobject_cast<QLabel*>(control);
+    if (label != nullptr && qobject_cast<TEllipsisLabel*>(control) == nullptr &&
+        label->pixmap().isNull() && !label->text().isEmpty()) {
+      QVERIFY2(LabelTextWidth(*label) <= label->width(), qPrintable(control->objectName()));
+    }
+  }
+  for (qsizetype i = 0; i < shown.size(); ++i) {
+    for (qsizetype j = i + 1; j < shown.size(); ++j) {
+      const QWidget* a = shown[i];
+      const QWidget* b = shown[j];
+      // The search note stands over the list on purpose; marks are pictures.
+      const bool layered = a->objectName() == u"PlSearch" || b->objectName() == u"PlSearch" ||
+                           a->objectName().isEmpty() || b->objectName().isEmpty();
+      if (layered) continue;
+      QVERIFY2(!a->geometry().intersects(b->geometry()),
+               qPrintable(a->objectName() + QStringLiteral(" / ") + b->objectName()));
+    }
+  }
+  for (QAbstractButton* button : page.findChildren<TFABitmapBtn*>()) {
+    QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
+    QCOMPARE(button->toolTip(), button->accessibleName());
+  }
+}
+
+}  // namespace
+
+class WizardLayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    UiTestEnv::WriteSettings(Settings());
+    UiTestEnv::WriteStrings("");
+    QVERIFY(UiTestEnv::Simulator({"reset"}));
+    FAGlobal().SetOSLevel(7);
+  }
+
+  void everyPageOfAnAdHocAndAnInfrastructureRun() {
+    Running r;
+    QVERIFY(r.attached);
+    r.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r.window));
+    r.QuickSurvey();
+    r.window.HandleNotify(PM_SHOWPAGE, TFrameProfile::kReturnProfile);
+    QCOMPARE(r.WindowPage(), Q("FrameProfile1"));
+    QTest::mouseClick(UiTest::FindChild<QWidget>(*r.page, "BtnAdd"), Qt::LeftButton);
+    // A scan runs whenever the page is entered going forward.
+    QVERIFY(r.On<QWidget>("FrameNetType1", "PlSearch")->isVisible());
+    Save(r.window, Q("FrameNetType1_search"));
+    QTRY_VERIFY_WITH_TIMEOUT(r.On<QTreeWidget>("FrameNetType1", "LvSite")->topLevelItemCount() > 3,
+                             kWait);
+    r.On<QLineEdit>("FrameNetType1", "EdtName")->setText(Q("Layout"));
+    CheckLayout(*r.host->CurrentPage());
+    Save(r.window, Q("FrameNetType1"));
+    QCOMPARE(r.On<QWidget>("FrameNetType1", "BtnScan")->accessibleName(), Q("Scan"));
+
+    r.On<QRadioButton>("FrameNetType1", "RBtnAdHoc")->setChecked(true);
+    QStringList seen;
+    for (int guard = 0; guard < 6 && r.Current() != Q("FrameActive1"); ++guard) {
+      CheckLayout(*r.host->CurrentPage());
+      if (!seen.contains(r.Current())) Save(r.window, r.Current());
+      seen.append(r.Current());
+      r.Press(r.Current() == Q("FrameConfirm1") ? "BtnSave" : "BtnNext");
+    }
+    CheckLayout(*r.host->CurrentPage());
+    Save(r.window, Q("FrameActive1"));
+    r.Press("BtnActLater");
+    QTRY_VERIFY_WITH_TIMEOUT(r.host->isHidden(), kWait);
+
+    FAGlobal().StationProfile().NetworkMode = 1;
+    QVERIFY(r.page->OpenWizard(TFrameProfile::kReturnProfile, TFrameProfSet::kRequestEdit));
+    r.On<QLineEdit>("FrameNetType1", "EdtName")->setText(Q("Layout 2"));
+    QCOMPARE(r.Next(), Q("FrameSecurity1"));
+    QCOMPARE(r.Next(), Q("FrameWireless1"));
+    CheckLayout(*r.host->CurrentPage());
+    Save(r.window, Q("FrameWireless1"));
+    QCOMPARE(seen, (QStringList{Q("FrameNetType1"), Q("FrameWlMode1"), Q("FrameSecurity1"),
+                                Q("FrameConfirm1")}));
+  }
+};
+
+static const bool registered = UiTestEnv::Register<WizardLayoutTest>();
+
+#include "wizard_layout_test.moc"
