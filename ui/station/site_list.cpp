@@ -21,7 +21,7 @@ constexpr int kImageColumnWidth = 46;
 constexpr int kSsidColumnWidth = 100;
 constexpr int kChannelColumnWidth = 62;
 constexpr int kSignalColumnWidth = 59;
-constexpr std::size_t kMaxSsidBytes = 32;
+constexpr int32_t kMaxSsidBytes = 32;
 const QColor kGridLine(226, 233, 239);
 
 QImage SortMark(bool ascending, qreal ratio) {
@@ -58,7 +58,7 @@ class SiteList::Row : public QTreeWidgetItem {
       : QTreeWidgetItem(kType), entry_(entry), channel_(ChannelOf(entry.Frequency)) {
     // The length field comes from the library: never more than the buffer.
     const auto length =
-        std::min<std::size_t>(static_cast<uint32_t>(entry.SsidLength), kMaxSsidBytes);
+        static_cast<std::size_t>(std::clamp<int32_t>(entry.SsidLength, 0, kMaxSsidBytes));
     ssid_ = SsidDisplayText(std::string_view(reinterpret_cast<const char*>(entry.Ssid), length));
     setText(kColSsid, ssid_);
     if (columns > kColChannel) {
