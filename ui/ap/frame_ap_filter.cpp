@@ -92,23 +92,11 @@ TFrameAPFilter::TFrameAPFilter(QWidget* parent)
 }
 
 TEllipsisLabel* TFrameAPFilter::NewCaption(const char* name, const QString& designText) {
-  auto* caption = new TEllipsisLabel(designText, this);
-  caption->setObjectName(QString::fromLatin1(name));
-  caption->SetEllipsisEnd(true);
-  caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  caption->setFont(ArtKit::PixelFont(kTextPixelSize, QFont::DemiBold));
-  QPalette palette = caption->palette();
-  palette.setColor(QPalette::WindowText, ArtKit::kSlate);
-  caption->setPalette(palette);
-  return caption;
+  return PageParts::AddCaption(*this, name, designText);
 }
 
 TFABitmapBtn* TFrameAPFilter::NewButton(const char* name) {
-  auto* button = new TFABitmapBtn(this);
-  button->setObjectName(QString::fromLatin1(name));
-  button->SetNoFocusRect(true);
-  button->setCursor(Qt::PointingHandCursor);
-  return button;
+  return PageParts::AddButton(*this, name);
 }
 
 void TFrameAPFilter::InitPage() {

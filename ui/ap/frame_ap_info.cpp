@@ -49,8 +49,6 @@ const QRect kListRect(G::kCardRight.left() + 8, G::kCardRight.top() + G::kHeadin
 constexpr int kMarkColumnWidth = 22;
 const QColor kGridLine(226, 233, 239);
 
-QString Text(int index) { return QString::fromLocal8Bit(FAGlobal().DisplayString(index)); }
-
 QString Local(std::string_view text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -90,10 +88,7 @@ TFrameAPInfo::TFrameAPInfo(QWidget* parent)
     captions_[i]->setBuddy(values_[i]);
   }
   BuildList();
-  btnRefresh_ = new TFABitmapBtn(this);
-  btnRefresh_->setObjectName(QStringLiteral("BtnRefresh"));
-  btnRefresh_->SetNoFocusRect(true);
-  btnRefresh_->setCursor(Qt::PointingHandCursor);
+  btnRefresh_ = PageParts::AddButton(*this, "BtnRefresh");
   btnRefresh_->setGeometry(kRefreshRight - G::kPageButtonMinWidth, kButtonTop,
                            G::kPageButtonMinWidth, G::kPageButtonHeight);
   connect(btnRefresh_, &TFABitmapBtn::clicked, this, &TFrameAPInfo::BtnRefreshClick);
@@ -249,7 +244,7 @@ void TFrameAPInfo::ShowValues(const WLANStatus& status, const NetworkInfo& info)
   SetValue(kSecurity, Local(EncryptionText(status.SecurityMode)));
   SetValue(kMAC, Local(adapter_->MacText()));
   if (status.OutputPower >= kPowerLevel0 && status.OutputPower <= kPowerLevel3) {
-    SetValue(kPower, Text(kStrPowerLv0 + status.OutputPower));
+    SetValue(kPower, DisplayText(kStrPowerLv0 + status.OutputPower));
   }
   char ip[kIPTextBufferSize] = {};
   if (library.IsLoaded()) library.Api().ORVWL_IPDataToStr(&info.NI_IpAddr, ip);

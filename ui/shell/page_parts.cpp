@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/controls/ellipsis_label.h"
+#include "ui/controls/fa_bitmap_btn.h"
 #include "ui/shell/art_kit.h"
 #include "ui/shell/control_texts.h"
 #include "ui/shell/form_res.h"
@@ -50,7 +51,11 @@ TEllipsisLabel* AddHeading(TPropertyPageFrame& page, const char* name, const cha
 }
 
 TEllipsisLabel* AddCaption(QWidget& page, const char* name, const char* designText) {
-  auto* caption = new TEllipsisLabel(QString::fromLatin1(designText), &page);
+  return AddCaption(page, name, QString::fromLatin1(designText));
+}
+
+TEllipsisLabel* AddCaption(QWidget& page, const char* name, const QString& designText) {
+  auto* caption = new TEllipsisLabel(designText, &page);
   caption->setObjectName(QString::fromLatin1(name));
   caption->SetEllipsisEnd(true);
   caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -59,6 +64,15 @@ TEllipsisLabel* AddCaption(QWidget& page, const char* name, const char* designTe
   palette.setColor(QPalette::WindowText, ArtKit::kSlate);
   caption->setPalette(palette);
   return caption;
+}
+
+TFABitmapBtn* AddButton(QWidget& page, const char* name) {
+  auto* button = new TFABitmapBtn(&page);
+  button->setObjectName(QString::fromLatin1(name));
+  button->SetNoFocusRect(true);
+  button->setCursor(Qt::PointingHandCursor);
+  button->setAutoDefault(false);
+  return button;
 }
 
 void PlaceRows(std::initializer_list<std::pair<QLabel*, QWidget*>> rows, int left, int right) {

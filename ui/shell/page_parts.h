@@ -7,7 +7,9 @@
 
 class QLabel;
 class QWidget;
+class QString;
 class TEllipsisLabel;
+class TFABitmapBtn;
 class TImage;
 class TPropertyPageFrame;
 
@@ -26,6 +28,10 @@ TEllipsisLabel* AddHeading(TPropertyPageFrame& page, const char* name, const cha
 // A caption of a value row, with its design text, cut by an ellipsis when its
 // translation is too long for the room the page gives it.
 TEllipsisLabel* AddCaption(QWidget& page, const char* name, const char* designText);
+TEllipsisLabel* AddCaption(QWidget& page, const char* name, const QString& designText);
+// A picture button of a page: pointing cursor, no focus rectangle drawn over
+// its face, never pressed by Enter elsewhere on the page.
+TFABitmapBtn* AddButton(QWidget& page, const char* name);
 // Captions in a column, as wide as the widest text, and their values from 6
 // pixels after them to the right edge; every value keeps its own top and height.
 void PlaceRows(std::initializer_list<std::pair<QLabel*, QWidget*>> rows, int left, int right);

@@ -70,13 +70,10 @@ TFrameAdapter::TFrameAdapter(QWidget* parent)
       cmbTxRate_(NewList(*this, "CmbTxRate")),
       cmbPreamble_(NewList(*this, "CmbPreamble")),
       cmbPower_(NewList(*this, "CmbPower")),
-      btnSave_(new TFABitmapBtn(this)) {
+      btnSave_(PageParts::AddButton(*this, "BtnSave")) {
   setObjectName(QStringLiteral("FrameAdapter1"));
   resize(G::kPageSize);
   PageParts::AddHeading(*this, "LbSetting", "Adapter Setting", G::kCardFull);
-  btnSave_->setObjectName(QStringLiteral("BtnSave"));
-  btnSave_->SetNoFocusRect(true);
-  btnSave_->setCursor(Qt::PointingHandCursor);
   lbTxRate_->setBuddy(cmbTxRate_);
   lbPreamble_->setBuddy(cmbPreamble_);
   lbPower_->setBuddy(cmbPower_);

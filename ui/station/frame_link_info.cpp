@@ -46,8 +46,6 @@ constexpr int kMeterCaptionHeight = 18;
 constexpr int kMeterCaptionIndent = 5;
 constexpr int kTextPixelSize = 12;
 
-QString Text(int index) { return QString::fromLocal8Bit(FAGlobal().DisplayString(index)); }
-
 QString Local(std::string_view text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -62,26 +60,26 @@ void Colour(QWidget& label, const QColor& colour, QFont::Weight weight) {
 QString AuthModeText(int32_t mode) {
   switch (mode) {
     case kAuthShared:
-      return Text(kStrAuthModeShare);
+      return DisplayText(kStrAuthModeShare);
     case kAuthAuto:
-      return Text(kStrAuthModeAuto);
+      return DisplayText(kStrAuthModeAuto);
     default:
-      return Text(kStrAuthModeOpen);
+      return DisplayText(kStrAuthModeOpen);
   }
 }
 
 QString EapMethodText(int32_t method) {
   switch (method) {
     case k8021xTLS:
-      return Text(kStrAuthen_TLS);
+      return DisplayText(kStrAuthen_TLS);
     case k8021xTTLS:
-      return Text(kStrAuthen_TTLS);
+      return DisplayText(kStrAuthen_TTLS);
     case k8021xPEAP:
-      return Text(kStrAuthen_PEAP);
+      return DisplayText(kStrAuthen_PEAP);
     case k8021xLEAP:
-      return Text(kStrAuthen_LEAP);
+      return DisplayText(kStrAuthen_LEAP);
     case k8021xMD5:
-      return Text(kStrAuthen_MD5);
+      return DisplayText(kStrAuthen_MD5);
     default:
       return {};
   }
@@ -306,7 +304,7 @@ QString TFrameLinkInfo::AuthenticationText(const WLANStatus& status) const {
       return AuthModeText(status.AuthenticationMode);
     case kEncryptWPA_PSK:
     case kEncryptWPA2_PSK:
-      return Text(kStrNone);
+      return DisplayText(kStrNone);
     case kEncryptWPA:
     case kEncryptRadius:
     case kEncryptWPA2:
@@ -340,7 +338,8 @@ void TFrameLinkInfo::ShowLinkValues(const WLANStatus& status) {
   if (!radio.empty()) SetValue(kNetMode, Local(radio));
   SetValue(kTrans, QString::number(status.TxPackets));
   SetValue(kRecv, QString::number(status.RxPackets));
-  SetValue(kLinkQuality, QString::number(status.LinkQuality) + QLatin1Char(' ') + Text(kStrdBm));
+  SetValue(kLinkQuality,
+           QString::number(status.LinkQuality) + QLatin1Char(' ') + DisplayText(kStrdBm));
   ShowMeter(0, MeterBars(status.Signal));
   ShowMeter(1, MeterBars(status.LinkQuality));
 }
@@ -357,7 +356,7 @@ void TFrameLinkInfo::ShowRates(const WLANStatus& status) {
   const uint64_t now = ticks_();
   if (lastTick_ != 0) {
     const uint64_t elapsed = now >= lastTick_ ? now - lastTick_ : 0;
-    const QString kbps = Text(kStrKbps);
+    const QString kbps = DisplayText(kStrKbps);
     const float tx = TrafficKbps<float>(elapsed, status.TxBytes, lastTxBytes_);
     const float rx = TrafficKbps<float>(elapsed, status.RxBytes, lastRxBytes_);
     SetValue(kTransRate, QString::asprintf("%.0f ", static_cast<double>(tx)) + kbps);

@@ -48,8 +48,6 @@ constexpr int kRowHeight = 20;
 constexpr int kCaptionLeft = G::kCardRight.left() + 12;
 constexpr int kTextPixelSize = 12;
 
-QString Text(int index) { return QString::fromLocal8Bit(FAGlobal().DisplayString(index)); }
-
 QString Local(std::string_view text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -57,11 +55,11 @@ QString Local(std::string_view text) {
 QString RadioName(int32_t radio) {
   switch (radio) {
     case 1:
-      return Text(kStr802B);
+      return DisplayText(kStr802B);
     case 2:
-      return Text(kStr802A);
+      return DisplayText(kStr802A);
     case 3:
-      return Text(kStr802G);
+      return DisplayText(kStr802G);
     default:
       return {};
   }
@@ -84,14 +82,6 @@ TEllipsisLabel* NewLabel(QWidget& page, const char* name, const char* text, cons
   label->setPalette(palette);
   label->setFont(ArtKit::PixelFont(kTextPixelSize, caption ? QFont::DemiBold : QFont::Normal));
   return label;
-}
-
-TFABitmapBtn* NewButton(QWidget& page, const char* name) {
-  auto* button = new TFABitmapBtn(&page);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setCursor(Qt::PointingHandCursor);
-  button->setAutoDefault(false);
-  return button;
 }
 
 void SetFaces(TFABitmapBtn& button, QStringView picture) {
@@ -141,8 +131,8 @@ TFrameSurvey::TFrameSurvey(QWidget* parent)
 
   BuildDetails();
 
-  btnScan_ = NewButton(*this, "BtnScan");
-  btnConnect_ = NewButton(*this, "BtnConnect");
+  btnScan_ = PageParts::AddButton(*this, "BtnScan");
+  btnConnect_ = PageParts::AddButton(*this, "BtnConnect");
   connect(btnScan_, &TFABitmapBtn::clicked, this, &TFrameSurvey::BtnScanClick);
   connect(btnConnect_, &TFABitmapBtn::clicked, this, &TFrameSurvey::BtnConnectClick);
   setTabOrder(lvSite_, btnScan_);
@@ -278,7 +268,7 @@ void TFrameSurvey::LvSiteSelectItem() {
     btnConnect_->setEnabled(false);
     return;
   }
-  values_[kNetType]->setText(Text(
+  values_[kNetType]->setText(DisplayText(
       entry->InfrastructureMode == kNetworkModeInfrastructure ? kStrInfrastructure : kStrAdHoc));
   values_[kWlMode]->setText(RadioName(entry->Radio));
   values_[kChannel]->setText(lvSite_->selectedItems().front()->text(SiteList::kColChannel));
