@@ -14,6 +14,7 @@
 #include "core/start_flags.h"
 #include "core/text.h"
 #include "model/profile_ini.h"
+#include "tests/ui/support/fast_timing.h"
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/triface_btn.h"
@@ -37,16 +38,7 @@ std::string Settings(const std::string& moreSetting = {}) {
 }
 constexpr int kWait = 10000;
 
-TFormMain::Timing FastTiming() {
-  TFormMain::Timing timing;
-  timing.detect.detectDelay = milliseconds(30);
-  timing.adapter.firstCollect = milliseconds(10);
-  timing.adapter.collect = milliseconds(40);
-  timing.adapter.afterConnect = milliseconds(10);
-  timing.adapter.detectRetry = milliseconds(10);
-  timing.adapter.afterRelease = milliseconds(10);
-  return timing;
-}
+TFormMain::Timing FastTiming() { return UiTest::FastTiming(milliseconds(40)); }
 
 // A page that records what the window tells it and can refuse to be left.
 class ProbePage : public TPropertyPageFrame {

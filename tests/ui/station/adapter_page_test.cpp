@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "model/wl_enums.h"
 #include "tests/ui/station/fake_link_adapter.h"
+#include "tests/ui/support/fast_timing.h"
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/ellipsis_label.h"
@@ -64,16 +65,7 @@ struct AdapterPage {
   TFrameAdapter page;
 };
 
-TFormMain::Timing FastTiming() {
-  TFormMain::Timing timing;
-  timing.detect.detectDelay = milliseconds(30);
-  timing.adapter.firstCollect = milliseconds(10);
-  timing.adapter.collect = milliseconds(100);
-  timing.adapter.afterConnect = milliseconds(10);
-  timing.adapter.detectRetry = milliseconds(10);
-  timing.adapter.afterRelease = milliseconds(10);
-  return timing;
-}
+TFormMain::Timing FastTiming() { return UiTest::FastTiming(milliseconds(100)); }
 
 // The running window, connected to OrvOpen with a profile of the list.
 struct Running {

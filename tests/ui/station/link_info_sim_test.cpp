@@ -9,6 +9,7 @@
 #include "adapter/nic_adapter.h"
 #include "core/text.h"
 #include "model/wl_enums.h"
+#include "tests/ui/support/fast_timing.h"
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/ellipsis_label.h"
@@ -24,16 +25,7 @@ using std::chrono::milliseconds;
 
 constexpr int kWait = 15000;
 
-TFormMain::Timing FastTiming() {
-  TFormMain::Timing timing;
-  timing.detect.detectDelay = milliseconds(30);
-  timing.adapter.firstCollect = milliseconds(10);
-  timing.adapter.collect = milliseconds(100);
-  timing.adapter.afterConnect = milliseconds(10);
-  timing.adapter.detectRetry = milliseconds(10);
-  timing.adapter.afterRelease = milliseconds(10);
-  return timing;
-}
+TFormMain::Timing FastTiming() { return UiTest::FastTiming(milliseconds(100)); }
 
 WLProfile OrvHome(const CNICAdapter& adapter) {
   WLProfile p = adapter.DefaultProfile();

@@ -20,6 +20,7 @@
 #include "core/notifier.h"
 #include "core/text.h"
 #include "model/wl_enums.h"
+#include "tests/ui/support/fast_timing.h"
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/ellipsis_label.h"
@@ -39,16 +40,7 @@ constexpr int kWait = 15000;
 // The simulator scans in 20 ms; the tests do not wait the page's 3 s for it.
 constexpr int kShortSurveyMs = 150;
 
-TFormMain::Timing FastTiming() {
-  TFormMain::Timing timing;
-  timing.detect.detectDelay = milliseconds(30);
-  timing.adapter.firstCollect = milliseconds(10);
-  timing.adapter.collect = milliseconds(100);
-  timing.adapter.afterConnect = milliseconds(10);
-  timing.adapter.detectRetry = milliseconds(10);
-  timing.adapter.afterRelease = milliseconds(10);
-  return timing;
-}
+TFormMain::Timing FastTiming() { return UiTest::FastTiming(milliseconds(100)); }
 
 QString Name(const char* text) { return QString::fromLatin1(text); }
 
