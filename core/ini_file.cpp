@@ -366,14 +366,17 @@ void InsertEntries(const ParsedIni& ini, std::string& text, std::string_view sec
   }
 }
 
+// A value never adds a line: CR and LF inside it are written as blanks.
 // Reading trims blanks and strips one pair of surrounding quotes; a value that
 // would lose either goes into the file inside quotes, so it reads back unchanged.
-std::string StorableValue(std::string_view value) {
+std::string StorableValue(std::string_view text) {
+  std::string value(text);
+  std::replace_if(value.begin(), value.end(), IsLineBreak, ' ');
   const bool blankEdge = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
   const bool quoted = value.size() > 1 && (value.front() == '"' || value.front() == '\'') &&
                       value.back() == value.front();
-  if (!blankEdge && !quoted) return std::string(value);
-  return "\"" + std::string(value) + "\"";
+  if (!blankEdge && !quoted) return value;
+  return "\"" + value + "\"";
 }
 
 // Rewrites the value of a key line in place; false when it already holds it.
