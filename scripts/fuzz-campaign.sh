@@ -12,7 +12,9 @@
 #   scripts/fuzz-campaign.sh 1000000 ini_file profile_ini
 #
 # RUNS defaults to 1000000; the targets to profile_ini, ini_file, survey_reader
-# and file_version.
+# and file_version. FUZZ_SECONDS=N also ends each target after N seconds.
+# Interrupting a target (kill -INT of its fuzz_<target> process) ends it with
+# its statistics, and the campaign goes on with the next.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -34,6 +36,7 @@ for target in "${targets[@]}"; do
   options=(-runs="$runs" -jobs=1 -workers=1 -timeout=25 -print_final_stats=1
            -artifact_prefix="$work/artifacts/")
   [ -f "$root/fuzz/$target.dict" ] && options+=(-dict="$root/fuzz/$target.dict")
+  [ -n "${FUZZ_SECONDS:-}" ] && options+=(-max_total_time="$FUZZ_SECONDS")
 
   echo "== $target: $runs runs =="
   start=$(date +%s)

@@ -30,4 +30,18 @@ TEST(IniFileFuzzCases, ValueWithLineBreaksStaysOneLine) {
             "Note=\"  \"\r\n[New]\r\nk=a b\r\n");
 }
 
+// "" names the keys before the first section; a header "[]" does not open a
+// section of that name, so its keys stay out of reach.
+TEST(IniFileFuzzCases, EmptySectionNameIsTheUnnamedPart) {
+  TempDir dir;
+  const std::string path = dir.File("settings.bin");
+  WriteFile(path, "top=1\r\n[]\r\nk=2\r\n[S]\r\nk=3\r\n");
+  IniFile ini(path);
+  EXPECT_EQ(ini.ReadString("", "top", "d"), "1");
+  EXPECT_EQ(ini.ReadString("", "k", "d"), "d");
+  EXPECT_FALSE(ini.SectionExists(""));
+  EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"", "S"}));
+  EXPECT_EQ(ini.KeyNames(""), std::vector<std::string>{"top"});
+}
+
 }  // namespace
