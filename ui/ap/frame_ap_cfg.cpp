@@ -344,10 +344,11 @@ void TFrameAPCfg::FillModeList() {
 void TFrameAPCfg::FillWEPList() {
   cmbWEP_->clear();
   AddItem(*cmbWEP_, DisplayText(kStrEncrypt_None), kWEPLevelNone);
-  const AdapterSettings& settings = adapter_->Settings();
-  if (settings.ReadSet("WEP64", true)) AddItem(*cmbWEP_, DisplayText(kStrWEP_64), kWEPLevel64);
-  if (settings.ReadSet("WEP128", true)) AddItem(*cmbWEP_, DisplayText(kStrWEP_128), kWEPLevel128);
-  if (settings.ReadSet("WEP256", false)) AddItem(*cmbWEP_, DisplayText(kStrWEP_256), kWEPLevel256);
+  for (const WEPKeyRules::LevelChoice& choice : WEPKeyRules::kLevelChoices) {
+    if (adapter_->Settings().ReadSet(choice.setting, choice.byDefault)) {
+      AddItem(*cmbWEP_, DisplayText(choice.textIndex), choice.level);
+    }
+  }
 }
 
 void TFrameAPCfg::LoadWireless() {

@@ -7,6 +7,7 @@
 #include "model/wl_enums.h"
 #include "model/wl_text.h"
 #include "ui/profile/frame_net_type.h"
+#include "ui/profile/frame_wep.h"
 #include "ui/profile/frame_wireless.h"
 #include "ui/profile/frame_wl_mode.h"
 #include "ui/shell/image.h"
@@ -31,10 +32,10 @@ TFrameProfSet::TFrameProfSet(QWidget* parent)
   const int backNextExit = B::Bit(B::kBack) | B::Bit(B::kNext) | B::Bit(B::kExit);
   pages_[kNetType] = frameNetType1_;
   pages_[kWlMode] = new TFrameWlMode(this);
-  // The security, key, confirmation and activation pages have no content of
-  // their own yet: the sequence can be walked through them all the same.
+  // The security, other key, confirmation and activation pages have no
+  // content of their own yet: the sequence can be walked through them all the same.
   pages_[kSecurity] = new TWizardPage("FrameSecurity1", "FrameSecurity", backNextExit, this);
-  pages_[kWEP] = new TWizardPage("FrameWEP1", "FrameWEP", backNextExit, this);
+  pages_[kWEP] = new TFrameWEP(this);
   pages_[kWPAPSK] = new TWizardPage("FrameWPAPSK1", "FrameWPAPSK", backNextExit, this);
   pages_[kDot11] = new TWizardPage("FrameDot111", "FrameDot11", backNextExit, this);
   pages_[kWireless] = new TFrameWireless(this);
