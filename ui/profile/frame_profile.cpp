@@ -20,6 +20,7 @@
 #include "ui/profile/frame_prof_set.h"
 #include "ui/profile/free_profile_name.h"
 #include "ui/profile/profile_row.h"
+#include "ui/profile/profile_summary.h"
 #include "ui/shell/art_buttons.h"
 #include "ui/shell/art_kit.h"
 #include "ui/shell/control_texts.h"
@@ -77,13 +78,6 @@ QImage SortMark(bool ascending, qreal ratio) {
   const QPolygonF down{{0, 0}, {4.5, 5}, {9, 0}};
   painter.drawPolygon(ascending ? up : down);
   return mark;
-}
-
-QString ChannelText(const WLProfile& profile) {
-  if (profile.Channel == 0 || profile.NetworkMode == kNetworkModeInfrastructure) {
-    return DisplayText(kStrAuto);
-  }
-  return QString::number(profile.Channel);
 }
 
 QString TxRateText(const WLProfile& profile) {
@@ -397,18 +391,10 @@ void TFrameProfile::ShowSelection() {
 }
 
 void TFrameProfile::ShowInfo(const WLProfile& profile) {
-  const bool infrastructure = profile.NetworkMode == kNetworkModeInfrastructure;
-  lblNetType_->setText(DisplayText(infrastructure ? kStrInfrastructure : kStrAdHoc));
-  if (infrastructure) {
-    lblWlMode_->setText(Local(BandText(profile.ABGMode)));
-  } else if (adapter_ != nullptr) {
-    const bool standard = adapter_->Settings().ReadSet("EnableAdHocG", true);
-    lblWlMode_->setText(Local(BandName(profile.AdHocBand, standard)));
-  } else {
-    lblWlMode_->setText(DisplayText(kStrAuto));
-  }
-  lblChannel_->setText(ChannelText(profile));
-  lblSecurity_->setText(Local(EncryptionText(profile.EncryptionMethod)));
+  lblNetType_->setText(ProfileSummary::NetTypeText(profile));
+  lblWlMode_->setText(ProfileSummary::WlModeText(profile, adapter_));
+  lblChannel_->setText(ProfileSummary::ChannelText(profile));
+  lblSecurity_->setText(ProfileSummary::SecurityText(profile));
   lblTxRate_->setText(TxRateText(profile));
   btnDelete_->setEnabled(true);
   btnEdit_->setEnabled(true);
