@@ -1,7 +1,6 @@
 #include "ui/profile/frame_wep.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <algorithm>
 #include <string>
 
@@ -11,6 +10,7 @@
 #include "core/text.h"
 #include "model/wl_enums.h"
 #include "ui/controls/ellipsis_label.h"
+#include "ui/controls/secret_edit.h"
 #include "ui/profile/wizard_controls.h"
 #include "ui/shell/page_parts.h"
 #include "ui/shell/shell_geometry.h"
@@ -25,7 +25,7 @@ const QString kMessage = QStringLiteral("Message");
 constexpr int kPhraseLength = 255;
 
 constexpr int kLeft = 48;
-constexpr int kRight = 540;
+constexpr int kRight = 564;
 constexpr int kTop = 44;
 constexpr int kRowStep = 36;
 constexpr int kRowHeight = 24;
@@ -42,8 +42,6 @@ std::string Bytes(const QString& text) { return text.toLocal8Bit().toStdString()
 }  // namespace
 
 TFrameWEP::TFrameWEP(QWidget* parent) : TWizardPage("FrameWEP1", "FrameWEP", parent) {
-  // Masked secrets show one "*" per character.
-  setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   PageParts::AddHeading(*this, "LbWEPSet", "Security Settings", G::kCardFull);
   const auto list = [this](const char* name) {
     auto* combo = new QComboBox(this);
@@ -51,7 +49,7 @@ TFrameWEP::TFrameWEP(QWidget* parent) : TWizardPage("FrameWEP1", "FrameWEP", par
     return combo;
   };
   const auto secret = [this](const char* name, int maxLength) {
-    auto* edit = new QLineEdit(this);
+    auto* edit = new TSecretEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setMaxLength(maxLength);
     return edit;
@@ -76,8 +74,8 @@ TFrameWEP::TFrameWEP(QWidget* parent) : TWizardPage("FrameWEP1", "FrameWEP", par
 
   connect(cmbWEP_, &QComboBox::activated, this, &TFrameWEP::CmbWEPSelect);
   connect(cmbDefKey_, &QComboBox::activated, this, &TFrameWEP::CmbDefKeySelect);
-  connect(edtPhrase_, &QLineEdit::textChanged, this, &TFrameWEP::EdtPhraseChange);
-  connect(KeyEdit(0), &QLineEdit::textChanged, this, &TFrameWEP::EdtKey1Change);
+  connect(edtPhrase_, &TSecretEdit::textChanged, this, &TFrameWEP::EdtPhraseChange);
+  connect(KeyEdit(0), &TSecretEdit::textChanged, this, &TFrameWEP::EdtKey1Change);
   AddWizardButtons(Bit(kBack) | Bit(kNext) | Bit(kExit));
 }
 
@@ -96,7 +94,7 @@ void TFrameWEP::InitPage() {
   for (QComboBox* combo : {cmbWEP_, cmbAuthen_, cmbDefKey_}) {
     combo->resize(std::min(kListWidth, combo->width()), combo->height());
   }
-  for (QLineEdit* key : edtKey_) key->setGeometry(KeyEdit(0)->geometry());
+  for (TSecretEdit* key : edtKey_) key->setGeometry(KeyEdit(0)->geometry());
   MarkCaptions(*this, {lbWEP_, lbAuthen_, lbPhrase_, lbDefKey_, lbKey_});
 
   cmbAuthen_->clear();
@@ -112,18 +110,14 @@ void TFrameWEP::InitPage() {
 }
 
 void TFrameWEP::AdapterChanged(CNICAdapter* adapter, int event, int funcMode) {
-  if (event == kAdapterAttached && adapter != nullptr && (funcMode & 1) == 0) {
-    adapter_ = adapter;
-    FillWEPList();
-  } else if (event == kAdapterDetached) {
-    adapter_ = nullptr;
-  }
+  TWizardPage::AdapterChanged(adapter, event, funcMode);
+  if (event == kAdapterAttached && Adapter() != nullptr) FillWEPList();
 }
 
 void TFrameWEP::FillWEPList() {
   cmbWEP_->clear();
   for (const WEPKeyRules::LevelChoice& choice : WEPKeyRules::kLevelChoices) {
-    if (adapter_->Settings().ReadSet(choice.setting, choice.byDefault)) {
+    if (Adapter()->Settings().ReadSet(choice.setting, choice.byDefault)) {
       AddItem(*cmbWEP_, Display(choice.textIndex), choice.level);
     }
   }
@@ -139,11 +133,9 @@ bool TFrameWEP::EnterPage(TPropertyPageFrame* previous, int direction, int reque
   }
   if (!SelectByValue(*cmbDefKey_, working.DefaultKey)) SelectFirst(*cmbDefKey_);
   CmbDefKeySelect();
-  edtPhrase_->setText(Local(TextOf(working.PassPhrase)));
+  edtPhrase_->SetStoredText(Local(TextOf(working.PassPhrase)));
   const WEPKeyRules::KeyTexts keys = WEPKeyRules::KeysOf(working);
-  for (int i = 0; i < 4; ++i) KeyEdit(i)->setText(Local(keys[static_cast<std::size_t>(i)]));
-  SetMasked(*edtPhrase_, true);
-  for (QLineEdit* key : edtKey_) SetMasked(*key, true);
+  for (int i = 0; i < 4; ++i) KeyEdit(i)->SetStoredText(Local(keys[static_cast<std::size_t>(i)]));
   loading_ = false;
   return TWizardPage::EnterPage(previous, direction, request);
 }
@@ -151,7 +143,7 @@ bool TFrameWEP::EnterPage(TPropertyPageFrame* previous, int direction, int reque
 void TFrameWEP::CmbWEPSelect() {
   const int32_t level = SelectedValue(*cmbWEP_, kWEPLevelNone);
   const bool keys = WEPKeyRules::HexLength(level) != 0;
-  for (QLineEdit* key : edtKey_) {
+  for (TSecretEdit* key : edtKey_) {
     key->setMaxLength(WEPKeyRules::HexLength(level));
     key->setEnabled(keys);
   }
@@ -160,12 +152,8 @@ void TFrameWEP::CmbWEPSelect() {
   // Keys of another length are of no use: they all start again, unmasked.
   const bool wasGenerating = generating_;
   generating_ = true;
-  edtPhrase_->clear();
-  SetMasked(*edtPhrase_, false);
-  for (QLineEdit* key : edtKey_) {
-    key->clear();
-    SetMasked(*key, false);
-  }
+  edtPhrase_->SetPlainText(QString());
+  for (TSecretEdit* key : edtKey_) key->SetPlainText(QString());
   generating_ = wasGenerating;
 }
 
@@ -183,14 +171,16 @@ void TFrameWEP::EdtPhraseChange() {
   generating_ = true;
   const std::string phrase = Bytes(edtPhrase_->text());
   if (phrase.empty()) {
-    for (QLineEdit* key : edtKey_) key->clear();
+    for (TSecretEdit* key : edtKey_) key->SetPlainText(QString());
   } else {
     WEPKeyRules::KeyTexts keys;
+    // Keys the library did not replace stay as they were, masked if stored.
     if (WEPKeyRules::GenerateKeys(WLLib().Api(), phrase, SelectedValue(*cmbWEP_, 0), keys)) {
-      for (int i = 0; i < 4; ++i) KeyEdit(i)->setText(Local(keys[static_cast<std::size_t>(i)]));
+      for (int i = 0; i < 4; ++i) {
+        KeyEdit(i)->SetPlainText(Local(keys[static_cast<std::size_t>(i)]));
+      }
     }
   }
-  for (QLineEdit* key : edtKey_) SetMasked(*key, false);
   generating_ = false;
 }
 
@@ -199,13 +189,8 @@ void TFrameWEP::EdtKey1Change() {
   // The phrase no longer made key 1. Emptying it must not empty the keys in
   // turn, or the key being typed would be lost.
   generating_ = true;
-  edtPhrase_->clear();
-  SetMasked(*edtPhrase_, false);
+  edtPhrase_->SetPlainText(QString());
   generating_ = false;
-}
-
-void TFrameWEP::SetMasked(QLineEdit& edit, bool masked) {
-  edit.setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
 }
 
 WEPKeyRules::KeyTexts TFrameWEP::TypedKeys() const {
@@ -224,7 +209,7 @@ bool TFrameWEP::LeavePage(TPropertyPageFrame* next, int direction, int request) 
                   StringText(kMessage, QString::fromLatin1(error),
                              QString::fromLatin1(WEPKeyRules::kBadKeyText)),
                   kMbIconExclamation);
-      QLineEdit* shown = KeyEdit(std::max(cmbDefKey_->currentIndex(), 0));
+      TSecretEdit* shown = KeyEdit(std::max(cmbDefKey_->currentIndex(), 0));
       shown->setFocus();
       return false;
     }

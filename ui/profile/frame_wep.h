@@ -7,8 +7,8 @@
 #include "ui/profile/wizard_page.h"
 
 class QComboBox;
-class QLineEdit;
 class TEllipsisLabel;
+class TSecretEdit;
 
 // Wizard page of a WEP profile: key length, authentication, the transmit key
 // and its key, typed or made from a pass phrase. Only the transmit key's edit
@@ -25,9 +25,8 @@ class TFrameWEP : public TWizardPage {
   void AdapterChanged(CNICAdapter* adapter, int event, int funcMode) override;
 
  private:
-  QLineEdit* KeyEdit(int index) const { return edtKey_[static_cast<std::size_t>(index)]; }
+  TSecretEdit* KeyEdit(int index) const { return edtKey_[static_cast<std::size_t>(index)]; }
   WEPKeyRules::KeyTexts TypedKeys() const;
-  void SetMasked(QLineEdit& edit, bool masked);
   void FillWEPList();
 
   // Event handlers.
@@ -41,13 +40,12 @@ class TFrameWEP : public TWizardPage {
   TEllipsisLabel* lbAuthen_;
   QComboBox* cmbAuthen_;
   TEllipsisLabel* lbPhrase_;
-  QLineEdit* edtPhrase_;
+  TSecretEdit* edtPhrase_;
   TEllipsisLabel* lbDefKey_;
   QComboBox* cmbDefKey_;
   TEllipsisLabel* lbKey_;
-  std::array<QLineEdit*, 4> edtKey_{};
+  std::array<TSecretEdit*, 4> edtKey_{};
 
-  CNICAdapter* adapter_ = nullptr;
   bool loading_ = false;
   bool generating_ = false;
 };

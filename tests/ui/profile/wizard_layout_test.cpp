@@ -155,6 +155,11 @@ class WizardLayoutTest : public QObject {
     QTest::keyClicks(r.On<QLineEdit>("FrameWEP1", "EdtKey3"), QString(58, QLatin1Char('F')));
     CheckLayout(*r.host->CurrentPage());
     Save(r.window, Q("FrameWEP1_256"));
+    length->setCurrentIndex(length->findData(1));
+    emit length->activated(length->currentIndex());
+    QTest::keyClicks(r.On<QLineEdit>("FrameWEP1", "EdtPhrase"), Q("foobar"));
+    CheckLayout(*r.host->CurrentPage());
+    Save(r.window, Q("FrameWEP1_phrase"));
   }
 };
 
