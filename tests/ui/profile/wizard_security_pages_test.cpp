@@ -282,6 +282,7 @@ class WizardSecurityPagesTest : public QObject {
     Phrase(r)->SetPlainText(QString(63, u'F'));
     QTest::keyClick(Phrase(r), Qt::Key_G);
     QCOMPARE(Phrase(r)->text(), QString(63, u'F'));
+    QTRY_COMPARE_WITH_TIMEOUT(answers.asked.size(), 2, kWait);
     QTest::keyClick(Phrase(r), Qt::Key_0);
     QCOMPARE(Phrase(r)->text(), QString(63, u'F') + Q("0"));
     QTest::keyClick(Phrase(r), Qt::Key_1);
@@ -398,7 +399,7 @@ class WizardSecurityPagesTest : public QObject {
     r.Press("BtnActNow");
     QTRY_COMPARE_WITH_TIMEOUT(r.WindowPage(), Q("FrameLinkInfo1"), kWait);
     QTRY_COMPARE_WITH_TIMEOUT(r.Applied(), std::string("Home"), kWait);
-    // Long enough for the simulator to have associated many times over.
+    // The test scenario associates in 10 ms: this is many attempts, all refused.
     QVERIFY(!QTest::qWaitFor([&] { return LinkUp(r); }, 1500));
     Shot(r.window, "wizard_home_wrong_phrase");
 
