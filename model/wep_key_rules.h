@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/wl_enums.h"
+
 struct OrvwlApi;
 struct WLProfile;
 
@@ -16,6 +18,21 @@ namespace WEPKeyRules {
 
 // The four key texts, key 1 first.
 using KeyTexts = std::array<std::string, 4>;
+
+// A key length the pages offer when the adapter's boolean setting allows it.
+struct LevelChoice {
+  const char* setting;
+  bool byDefault;
+  int32_t level;
+  int textIndex;  // display string
+};
+
+// In the order the lists show them; 256-bit keys only where the adapter says so.
+inline constexpr std::array<LevelChoice, 3> kLevelChoices{{
+    {"WEP64", true, kWEPLevel64, kStrWEP_64},
+    {"WEP128", true, kWEPLevel128, kStrWEP_128},
+    {"WEP256", false, kWEPLevel256, kStrWEP_256},
+}};
 
 // The "Message" text of a bad key when the string file has none.
 inline constexpr char kBadKeyText[] = "You have entered an incorrect WEP key. Please try again.";

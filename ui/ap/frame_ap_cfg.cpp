@@ -2,10 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <algorithm>
 #include <string>
 
@@ -21,6 +18,7 @@
 #include "ui/ap/form_ap_share.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/fa_bitmap_btn.h"
+#include "ui/controls/secret_edit.h"
 #include "ui/shell/art_buttons.h"
 #include "ui/shell/combo_values.h"
 #include "ui/shell/control_texts.h"
@@ -68,38 +66,6 @@ QString Local(std::string_view text) {
 
 std::string Bytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
-// Keys that do not change an edit's text: they may meet a masked secret
-// without emptying it.
-bool LeavesTextAlone(const QKeyEvent& key) {
-  if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll)) return true;
-  switch (key.key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-    case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-    case Qt::Key_Menu:
-      return true;
-    default:
-      return key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F35;
-  }
-}
-
 const QImage& Picture(QStringView name) {
   static const QImage none;
   const TFormRes* res = TFormRes::Instance();
@@ -112,8 +78,6 @@ TFrameAPCfg::TFrameAPCfg(QWidget* parent)
     : TPropertyPageFrame(parent), imgBG_(PageParts::AddBackground(*this)) {
   setObjectName(QStringLiteral("FrameAPCfg1"));
   resize(G::kPageSize);
-  // Masked secrets show one "*" per character.
-  setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   PageParts::AddHeading(*this, "LbWireless", "Wireless Settings", G::kCardLeft);
   PageParts::AddHeading(*this, "LbSecurity", "Security Settings", G::kCardRight);
 
@@ -179,11 +143,10 @@ QComboBox* TFrameAPCfg::NewList(const char* name) {
   return list;
 }
 
-QLineEdit* TFrameAPCfg::NewSecret(const char* name, int maxLength) {
-  auto* edit = new QLineEdit(this);
+TSecretEdit* TFrameAPCfg::NewSecret(const char* name, int maxLength) {
+  auto* edit = new TSecretEdit(this);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setMaxLength(maxLength);
-  edit->installEventFilter(this);
   return edit;
 }
 
@@ -344,10 +307,11 @@ void TFrameAPCfg::FillModeList() {
 void TFrameAPCfg::FillWEPList() {
   cmbWEP_->clear();
   AddItem(*cmbWEP_, DisplayText(kStrEncrypt_None), kWEPLevelNone);
-  const AdapterSettings& settings = adapter_->Settings();
-  if (settings.ReadSet("WEP64", true)) AddItem(*cmbWEP_, DisplayText(kStrWEP_64), kWEPLevel64);
-  if (settings.ReadSet("WEP128", true)) AddItem(*cmbWEP_, DisplayText(kStrWEP_128), kWEPLevel128);
-  if (settings.ReadSet("WEP256", false)) AddItem(*cmbWEP_, DisplayText(kStrWEP_256), kWEPLevel256);
+  for (const WEPKeyRules::LevelChoice& choice : WEPKeyRules::kLevelChoices) {
+    if (adapter_->Settings().ReadSet(choice.setting, choice.byDefault)) {
+      AddItem(*cmbWEP_, DisplayText(choice.textIndex), choice.level);
+    }
+  }
 }
 
 void TFrameAPCfg::LoadWireless() {
@@ -373,11 +337,9 @@ void TFrameAPCfg::LoadSecurity() {
   if (!SelectByValue(*cmbAuthen_, profile.AuthenticationMode)) SelectFirst(*cmbAuthen_);
   if (!SelectByValue(*cmbDefKey_, profile.DefaultKey)) SelectFirst(*cmbDefKey_);
   CmbDefKeySelect();
-  edtPhrase_->setText(Local(TextOf(profile.PassPhrase)));
+  edtPhrase_->SetStoredText(Local(TextOf(profile.PassPhrase)));
   const WEPKeyRules::KeyTexts keys = WEPKeyRules::KeysOf(profile);
-  for (int i = 0; i < 4; ++i) KeyEdit(i)->setText(Local(keys[static_cast<std::size_t>(i)]));
-  SetMasked(*edtPhrase_, true);
-  for (QLineEdit* key : edtKey_) SetMasked(*key, true);
+  for (int i = 0; i < 4; ++i) KeyEdit(i)->SetStoredText(Local(keys[static_cast<std::size_t>(i)]));
   loading_ = false;
 }
 
@@ -455,10 +417,10 @@ void TFrameAPCfg::EdtPhraseChange() {
   } else {
     WEPKeyRules::KeyTexts keys;
     if (WEPKeyRules::GenerateKeys(WLLib().Api(), phrase, SelectedValue(*cmbWEP_, 0), keys)) {
-      for (int i = 0; i < 4; ++i) KeyEdit(i)->setText(Local(keys[static_cast<std::size_t>(i)]));
+      for (int i = 0; i < 4; ++i)
+        KeyEdit(i)->SetPlainText(Local(keys[static_cast<std::size_t>(i)]));
     }
   }
-  for (QLineEdit* key : edtKey_) SetMasked(*key, false);
   phrase_ = false;
 }
 
@@ -467,42 +429,8 @@ void TFrameAPCfg::EdtKeyChange() {
   // The phrase no longer made these keys. Emptying it must not empty the
   // keys in turn, or the key being typed would be lost.
   phrase_ = true;
-  edtPhrase_->clear();
-  SetMasked(*edtPhrase_, false);
+  edtPhrase_->SetPlainText(QString());
   phrase_ = false;
-}
-
-void TFrameAPCfg::SetMasked(QLineEdit& edit, bool masked) {
-  edit.setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
-  // A masked secret is never edited in part: no pasting or dropping into it.
-  edit.setContextMenuPolicy(masked ? Qt::NoContextMenu : Qt::DefaultContextMenu);
-  edit.setAcceptDrops(!masked);
-}
-
-bool TFrameAPCfg::eventFilter(QObject* watched, QEvent* event) {
-  auto* edit = qobject_cast<QLineEdit*>(watched);
-  if (edit != nullptr && edit->echoMode() == QLineEdit::Password) {
-    bool edits = false;
-    switch (event->type()) {
-      case QEvent::KeyPress:
-        edits = !LeavesTextAlone(*static_cast<QKeyEvent*>(event));
-        break;
-      case QEvent::InputMethod:
-        edits = !static_cast<QInputMethodEvent*>(event)->commitString().isEmpty();
-        break;
-      case QEvent::MouseButtonPress:
-        // The middle button pastes the selection on X11.
-        edits = static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
-        break;
-      default:
-        break;
-    }
-    if (edits) {
-      edit->clear();
-      SetMasked(*edit, false);
-    }
-  }
-  return TPropertyPageFrame::eventFilter(watched, event);
 }
 
 QByteArray TFrameAPCfg::SsidBytes() const {

@@ -13,6 +13,7 @@ class QLineEdit;
 class TEllipsisLabel;
 class TFABitmapBtn;
 class TImage;
+class TSecretEdit;
 
 // The access-point page "Configuration": name, radio, channel, power and WEP
 // security of the software access point, edited on the access-point working
@@ -34,9 +35,6 @@ class TFrameAPCfg : public TPropertyPageFrame {
   void AdapterChanged(CNICAdapter* adapter, int event, int funcMode) override;
   void AdapterNotify(CNICAdapter* adapter, int code, intptr_t arg) override;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   struct ChannelSource {
     const char* key;
@@ -46,7 +44,7 @@ class TFrameAPCfg : public TPropertyPageFrame {
 
   TEllipsisLabel* NewCaption(const char* name, const char* designText);
   QComboBox* NewList(const char* name);
-  QLineEdit* NewSecret(const char* name, int maxLength);
+  TSecretEdit* NewSecret(const char* name, int maxLength);
   TFABitmapBtn* NewButton(const char* name);
   void PlaceControls();
   void MarkCaptions();
@@ -59,8 +57,7 @@ class TFrameAPCfg : public TPropertyPageFrame {
   void ShareableChanged();
   void LoadWireless();
   void LoadSecurity();
-  void SetMasked(QLineEdit& edit, bool masked);
-  QLineEdit* KeyEdit(int index) const { return edtKey_[static_cast<std::size_t>(index)]; }
+  TSecretEdit* KeyEdit(int index) const { return edtKey_[static_cast<std::size_t>(index)]; }
   QByteArray SsidBytes() const;
 
   // Event handlers.
@@ -91,8 +88,8 @@ class TFrameAPCfg : public TPropertyPageFrame {
   QComboBox* cmbWEP_;
   QComboBox* cmbAuthen_;
   QComboBox* cmbDefKey_;
-  QLineEdit* edtPhrase_;
-  std::array<QLineEdit*, 4> edtKey_;
+  TSecretEdit* edtPhrase_;
+  std::array<TSecretEdit*, 4> edtKey_;
   TFABitmapBtn* btnSave_;
   TFABitmapBtn* btnCancel_;
   TFABitmapBtn* btnShare_;

@@ -19,6 +19,7 @@
 #include "ui/profile/frame_prof_set.h"
 #include "ui/profile/free_profile_name.h"
 #include "ui/profile/profile_row.h"
+#include "ui/profile/profile_summary.h"
 #include "ui/shell/art_buttons.h"
 #include "ui/shell/art_icons.h"
 #include "ui/shell/art_kit.h"
@@ -64,13 +65,6 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) 
   QPalette palette = widget.palette();
   palette.setColor(role, colour);
   widget.setPalette(palette);
-}
-
-QString ChannelText(const WLProfile& profile) {
-  if (profile.Channel == 0 || profile.NetworkMode == kNetworkModeInfrastructure) {
-    return DisplayText(kStrAuto);
-  }
-  return QString::number(profile.Channel);
 }
 
 QString TxRateText(const WLProfile& profile) {
@@ -384,18 +378,10 @@ void TFrameProfile::ShowSelection() {
 }
 
 void TFrameProfile::ShowInfo(const WLProfile& profile) {
-  const bool infrastructure = profile.NetworkMode == kNetworkModeInfrastructure;
-  lblNetType_->setText(DisplayText(infrastructure ? kStrInfrastructure : kStrAdHoc));
-  if (infrastructure) {
-    lblWlMode_->setText(Local(BandText(profile.ABGMode)));
-  } else if (adapter_ != nullptr) {
-    const bool standard = adapter_->Settings().ReadSet("EnableAdHocG", true);
-    lblWlMode_->setText(Local(BandName(profile.AdHocBand, standard)));
-  } else {
-    lblWlMode_->setText(DisplayText(kStrAuto));
-  }
-  lblChannel_->setText(ChannelText(profile));
-  lblSecurity_->setText(Local(EncryptionText(profile.EncryptionMethod)));
+  lblNetType_->setText(ProfileSummary::NetTypeText(profile));
+  lblWlMode_->setText(ProfileSummary::WlModeText(profile, adapter_));
+  lblChannel_->setText(ProfileSummary::ChannelText(profile));
+  lblSecurity_->setText(ProfileSummary::SecurityText(profile));
   lblTxRate_->setText(TxRateText(profile));
   btnDelete_->setEnabled(true);
   btnEdit_->setEnabled(true);

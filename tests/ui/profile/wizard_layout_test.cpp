@@ -3,6 +3,7 @@
 // screen readers. With ORV_SCREENSHOT_DIR set, each page is also saved there.
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -11,6 +12,8 @@
 
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
+#include "core/text.h"
+#include "model/wl_enums.h"
 #include "tests/ui/profile/wizard_test_support.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/ellipsis_label.h"
@@ -27,10 +30,14 @@ namespace {
 
 QString Q(const char* text) { return QString::fromUtf8(text); }
 
+// What stands on the page; a background picture of its own is under it all.
 QList<QWidget*> Shown(const QWidget& page) {
   QList<QWidget*> shown;
   for (QWidget* child : page.findChildren<QWidget*>()) {
-    if (child->isVisibleTo(&page) && child->parentWidget() == &page) shown.append(child);
+    if (child->isVisibleTo(&page) && child->parentWidget() == &page &&
+        child->objectName() != u"ImgBG") {
+      shown.append(child);
+    }
   }
   return shown;
 }
@@ -128,6 +135,43 @@ class WizardLayoutTest : public QObject {
     Save(r.window, Q("FrameWireless1"));
     QCOMPARE(seen, (QStringList{Q("FrameNetType1"), Q("FrameWlMode1"), Q("FrameSecurity1"),
                                 Q("FrameConfirm1")}));
+    r.Press("BtnExit");
+
+    FAGlobal().StationProfile().EncryptionMethod = kEncryptWPA2_PSK;
+    QVERIFY(r.page->OpenWizard(TFrameProfile::kReturnSurvey, TFrameProfSet::kRequestSecurityOnly));
+    QCOMPARE(r.Current(), Q("FrameWPAPSK1"));
+    CheckLayout(*r.host->CurrentPage());
+    Save(r.window, Q("FrameWPAPSK1"));
+  }
+
+  void theWEPPageWithEveryKeyLength() {
+    UiTestEnv::WriteSettings(Settings("WEP256=1\r\n"));
+    Running r;
+    QVERIFY(r.attached);
+    r.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&r.window));
+    WLProfile& working = FAGlobal().StationProfile();
+    working = r.Adapter().DefaultProfile();
+    working.EncryptionMethod = 1;
+    working.WEPEncryptionLevel = 2;
+    working.DefaultKey = 2;
+    CopyText(working.WEPKey3, "0123456789ABCDEF0123456789");
+    CopyText(working.PassPhrase, "stored phrase");
+    r.window.HandleNotify(PM_NEWPROFILE, TFrameProfSet::kRequestSecurityOnly);
+    QCOMPARE(r.Current(), Q("FrameWEP1"));
+    CheckLayout(*r.host->CurrentPage());
+    Save(r.window, Q("FrameWEP1_stored"));
+    auto* length = r.On<QComboBox>("FrameWEP1", "CmbWEP");
+    length->setCurrentIndex(length->findData(4));
+    emit length->activated(length->currentIndex());
+    QTest::keyClicks(r.On<QLineEdit>("FrameWEP1", "EdtKey3"), QString(58, QLatin1Char('F')));
+    CheckLayout(*r.host->CurrentPage());
+    Save(r.window, Q("FrameWEP1_256"));
+    length->setCurrentIndex(length->findData(1));
+    emit length->activated(length->currentIndex());
+    QTest::keyClicks(r.On<QLineEdit>("FrameWEP1", "EdtPhrase"), Q("foobar"));
+    CheckLayout(*r.host->CurrentPage());
+    Save(r.window, Q("FrameWEP1_phrase"));
   }
 };
 
