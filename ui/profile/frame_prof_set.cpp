@@ -6,6 +6,7 @@
 #include "core/text.h"
 #include "model/wl_enums.h"
 #include "model/wl_text.h"
+#include "ui/profile/frame_dot11.h"
 #include "ui/profile/frame_net_type.h"
 #include "ui/profile/frame_wireless.h"
 #include "ui/profile/frame_wl_mode.h"
@@ -36,7 +37,7 @@ TFrameProfSet::TFrameProfSet(QWidget* parent)
   pages_[kSecurity] = new TWizardPage("FrameSecurity1", "FrameSecurity", backNextExit, this);
   pages_[kWEP] = new TWizardPage("FrameWEP1", "FrameWEP", backNextExit, this);
   pages_[kWPAPSK] = new TWizardPage("FrameWPAPSK1", "FrameWPAPSK", backNextExit, this);
-  pages_[kDot11] = new TWizardPage("FrameDot111", "FrameDot11", backNextExit, this);
+  pages_[kDot11] = new TFrameDot11(this);
   pages_[kWireless] = new TFrameWireless(this);
   pages_[kConfirm] = new TWizardPage("FrameConfirm1", "FrameConfirm",
                                      B::Bit(B::kBack) | B::Bit(B::kSave) | B::Bit(B::kExit), this);
