@@ -26,7 +26,7 @@ namespace G = ShellGeometry;
 using namespace WizardControls;
 
 constexpr int kLeft = 48;
-constexpr int kRight = 470;
+constexpr int kRight = 540;
 constexpr int kRowHeight = 24;
 constexpr int kAuthenTop = 44;
 // The login name's row; every further row keeps the same distance.
