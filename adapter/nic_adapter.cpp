@@ -326,7 +326,7 @@ void CNICAdapter::GetSiteList(std::vector<SiteSurveyEntry>& list) {
     shared_->library.Api().ORVWL_SiteSurveyGet(buffer.get(), sizeof(SurveyBuffer));
   }
   for (const SiteSurveyEntry& entry : ReadSurveyBuffer(*buffer)) {
-    if (entry.SsidLength == 0 || entry.Ssid[0] == 0) continue;
+    // A hidden network sends no name, yet the user may still pick it.
     static constexpr uint8_t kNoBssid[6] = {};
     if (std::memcmp(entry.Bssid, kNoBssid, sizeof kNoBssid) == 0) continue;
     bool known = false;

@@ -10,7 +10,9 @@
 #include "adapter/nic_adapter.h"
 #include "adapter/wl_library.h"
 #include "core/fa_global_var.h"
+#include "core/ini_file.h"
 #include "core/text.h"
+#include "model/profile_ini.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_dir.h"
 
@@ -87,6 +89,56 @@ TEST(NicAdapterSimulatorTest, AttachesConnectsToASecuredNetworkAndReportsTheLink
   const int posts = notifier->statusPosts;
   ASSERT_TRUE(WaitUntil([&] { return notifier->statusPosts >= posts + 2; }));
   EXPECT_EQ(adapter->Settings().ReadSet("LastProf", ""), "Home");
+  adapter.reset();
+}
+
+// A scanned name is any 32 bytes: one with CR LF is joined, and what is kept of
+// the connection still reads back as the keys that were written.
+TEST(NicAdapterSimulatorTest, ANetworkNameWithALineBreakIsJoinedAndKeptOnOneLine) {
+  TempDir dir;
+  fs::copy_file(std::string(ORV_BIN_DIR) + "/ORVWL.DLL", dir.File("ORVWL.DLL"));
+  WriteFile(dir.File("ORVWL.sim"), "[adapter]\nseed = 5\nscan_ms = 10\nassociate_ms = 10-20\n");
+  const std::string home = dir.File("home");
+  ::setenv("ORVWL_SIM_HOME", home.c_str(), 1);
+  ASSERT_EQ(RunProgram(std::string(ORV_BIN_DIR) + "/orvwl-sim",
+                       {"add-network", "Cafe\\x0D\\x0AEncryptionMethod=2", "channel=6", "radio=g",
+                        "security=0"},
+                       {"ORVWL_SIM_HOME=" + home}),
+            0);
+  CFAGlobalVar global;
+  WLLibrary library;
+  ASSERT_TRUE(global.Startup(0, dir.File("X"), library));
+  AdapterIdent ident{};
+  CopyText(ident.HardwareId, "SIM\\ORVWL_0001");
+  CopyText(ident.Tag, kAdapterIdentTag);
+  CNICAdapter::Dependencies deps;
+  deps.global = &global;
+  deps.library = &library;
+  deps.timing = {milliseconds(20), milliseconds(40), milliseconds(2000),
+                 milliseconds(1),  milliseconds(1),  milliseconds(1)};
+  auto adapter =
+      std::make_unique<CNICAdapter>(std::make_shared<CountingNotifier>(), 0, ident, deps);
+
+  const std::string ssid = "Cafe\r\nEncryptionMethod=2";
+  WLProfile cafe = adapter->DefaultProfile();
+  CopyText(cafe.ProfileName, "Cafe");
+  CopyText(cafe.Ssid1, ssid);
+  adapter->Connect(cafe);
+  WLANStatus status{};
+  ASSERT_TRUE(WaitUntil([&] {
+    adapter->GetStatus(status);
+    return status.MediaState == kMediaConnected;
+  }));
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(status.Ssid),
+                        static_cast<std::size_t>(status.SsidLength)),
+            ssid);
+  ASSERT_TRUE(WaitUntil([&] { return adapter->Settings().ReadSet("LastProf", "") == "Cafe"; }));
+  IniFile settings(dir.File("X.bin"));
+  WLProfile kept{};
+  ASSERT_TRUE(ProfFromIniFile(settings, kept, "LastApplyProf"));
+  EXPECT_EQ(kept.EncryptionMethod, cafe.EncryptionMethod);
+  EXPECT_STREQ(kept.Ssid1, "Cafe  EncryptionMethod=2");
+  EXPECT_EQ(settings.KeyNames("LastApplyProf").size(), ProfileIniKeyValues(cafe).size());
   adapter.reset();
 }
 

@@ -364,7 +364,7 @@ SiteSurveyEntry Site(const std::string& ssid, uint8_t last, int32_t code = 0) {
   return e;
 }
 
-TEST_F(NicAdapterTest, SiteListDropsBadAndRepeatedEntriesAndAccumulates) {
+TEST_F(NicAdapterTest, SiteListDropsBadAndRepeatedEntriesKeepsHiddenOnesAndAccumulates) {
   auto adapter = Make();
   SiteSurveyEntry noBssid = Site("x", 0);
   std::memset(noBssid.Bssid, 0, 6);
@@ -376,22 +376,25 @@ TEST_F(NicAdapterTest, SiteListDropsBadAndRepeatedEntriesAndAccumulates) {
                Site(std::string(33, 'L'), 3),
                Site(std::string(32, 'M'), 4),
                Site("", 5),
+               Site("", 5),
                noBssid,
                nulFirst};
   g->surveyCount = static_cast<int32_t>(g->survey.size());
   std::vector<SiteSurveyEntry> list;
   adapter->GetSiteList(list);
-  ASSERT_EQ(list.size(), 3u);
+  ASSERT_EQ(list.size(), 5u);
   EXPECT_EQ(list[2].SsidLength, 32);
+  EXPECT_EQ(list[3].SsidLength, 0);  // hidden networks send no name
+  EXPECT_EQ(list[4].Bssid[5], 9);
   g->survey.push_back(Site("B", 6));
   g->surveyCount = static_cast<int32_t>(g->survey.size());
   adapter->GetSiteList(list);
-  EXPECT_EQ(list.size(), 4u);
+  EXPECT_EQ(list.size(), 6u);
 
   g->surveyCount = 1000;  // more than the buffer holds
   std::vector<SiteSurveyEntry> clamped;
   adapter->GetSiteList(clamped);
-  EXPECT_EQ(clamped.size(), 4u);
+  EXPECT_EQ(clamped.size(), 6u);
 }
 
 TEST_F(NicAdapterTest, AllowedChannelsComeInBandOrderAndRespectTheCapacity) {

@@ -21,6 +21,8 @@ class TSecretEdit : public QLineEdit {
   void SetPlainText(const QString& text);
   // True while the edit shows a stored secret the user has not replaced.
   bool IsMasked() const;
+  // Input methods read no text around the cursor of a masked secret.
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  signals:
   // The user began replacing the stored secret; the edit is now empty and unmasked.
@@ -30,7 +32,6 @@ class TSecretEdit : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
  private:
   void SetMasked(bool masked);

@@ -6,10 +6,14 @@
 #include "core/text.h"
 #include "model/wl_enums.h"
 #include "model/wl_text.h"
+#include "ui/profile/frame_active.h"
+#include "ui/profile/frame_confirm.h"
 #include "ui/profile/frame_dot11.h"
 #include "ui/profile/frame_net_type.h"
+#include "ui/profile/frame_security.h"
 #include "ui/profile/frame_wireless.h"
 #include "ui/profile/frame_wl_mode.h"
+#include "ui/profile/frame_wpa_psk.h"
 #include "ui/shell/image.h"
 #include "ui/shell/main_window_notify.h"
 #include "ui/shell/page_parts.h"
@@ -32,17 +36,15 @@ TFrameProfSet::TFrameProfSet(QWidget* parent)
   const int backNextExit = B::Bit(B::kBack) | B::Bit(B::kNext) | B::Bit(B::kExit);
   pages_[kNetType] = frameNetType1_;
   pages_[kWlMode] = new TFrameWlMode(this);
-  // The security, key, confirmation and activation pages have no content of
-  // their own yet: the sequence can be walked through them all the same.
-  pages_[kSecurity] = new TWizardPage("FrameSecurity1", "FrameSecurity", backNextExit, this);
+  pages_[kSecurity] = new TFrameSecurity(this);
+  // The WEP page has no content of its own yet: the sequence can be walked
+  // through it all the same.
   pages_[kWEP] = new TWizardPage("FrameWEP1", "FrameWEP", backNextExit, this);
-  pages_[kWPAPSK] = new TWizardPage("FrameWPAPSK1", "FrameWPAPSK", backNextExit, this);
+  pages_[kWPAPSK] = new TFrameWPAPSK(this);
   pages_[kDot11] = new TFrameDot11(this);
   pages_[kWireless] = new TFrameWireless(this);
-  pages_[kConfirm] = new TWizardPage("FrameConfirm1", "FrameConfirm",
-                                     B::Bit(B::kBack) | B::Bit(B::kSave) | B::Bit(B::kExit), this);
-  pages_[kActive] = new TWizardPage("FrameActive1", "FrameActive",
-                                    B::Bit(B::kActNow) | B::Bit(B::kActLater), this);
+  pages_[kConfirm] = new TFrameConfirm(this);
+  pages_[kActive] = new TFrameActive(this);
   for (TWizardPage* page : pages_) {
     page->setGeometry(rect());
     page->hide();

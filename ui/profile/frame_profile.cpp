@@ -1,7 +1,6 @@
 #include "ui/profile/frame_profile.h"
 
 #include <QHeaderView>
-#include <QPainter>
 #include <QPixmap>
 #include <cstring>
 #include <tuple>
@@ -20,7 +19,9 @@
 #include "ui/profile/frame_prof_set.h"
 #include "ui/profile/free_profile_name.h"
 #include "ui/profile/profile_row.h"
+#include "ui/profile/profile_summary.h"
 #include "ui/shell/art_buttons.h"
+#include "ui/shell/art_icons.h"
 #include "ui/shell/art_kit.h"
 #include "ui/shell/control_texts.h"
 #include "ui/shell/form_res.h"
@@ -64,26 +65,6 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) 
   QPalette palette = widget.palette();
   palette.setColor(role, colour);
   widget.setPalette(palette);
-}
-
-// The header's sort mark: a small triangle pointing up (ascending) or down.
-QImage SortMark(bool ascending, qreal ratio) {
-  QImage mark = ArtKit::NewCanvas(QSize(9, 5), ratio);
-  QPainter painter(&mark);
-  ArtKit::Smooth(painter);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(ArtKit::kSlate);
-  const QPolygonF up{{0, 5}, {4.5, 0}, {9, 5}};
-  const QPolygonF down{{0, 0}, {4.5, 5}, {9, 0}};
-  painter.drawPolygon(ascending ? up : down);
-  return mark;
-}
-
-QString ChannelText(const WLProfile& profile) {
-  if (profile.Channel == 0 || profile.NetworkMode == kNetworkModeInfrastructure) {
-    return DisplayText(kStrAuto);
-  }
-  return QString::number(profile.Channel);
 }
 
 QString TxRateText(const WLProfile& profile) {
@@ -243,8 +224,8 @@ void TFrameProfile::InitPage() {
   lvProf_->setAccessibleName(UiText(plProfile_->findChild<QLabel*>(QStringLiteral("LbList"))));
   PlaceButtons();
   const qreal ratio = devicePixelRatioF();
-  lvProf_->SetIncBMP(SortMark(true, ratio));
-  lvProf_->SetDecBMP(SortMark(false, ratio));
+  lvProf_->SetIncBMP(ArtIcons::SortMark(true, ratio));
+  lvProf_->SetDecBMP(ArtIcons::SortMark(false, ratio));
   rowIcons_.clear();
   if (const TFormRes* res = TFormRes::Instance()) {
     const TImageList& types = res->ImgsType();
@@ -397,18 +378,10 @@ void TFrameProfile::ShowSelection() {
 }
 
 void TFrameProfile::ShowInfo(const WLProfile& profile) {
-  const bool infrastructure = profile.NetworkMode == kNetworkModeInfrastructure;
-  lblNetType_->setText(DisplayText(infrastructure ? kStrInfrastructure : kStrAdHoc));
-  if (infrastructure) {
-    lblWlMode_->setText(Local(BandText(profile.ABGMode)));
-  } else if (adapter_ != nullptr) {
-    const bool standard = adapter_->Settings().ReadSet("EnableAdHocG", true);
-    lblWlMode_->setText(Local(BandName(profile.AdHocBand, standard)));
-  } else {
-    lblWlMode_->setText(DisplayText(kStrAuto));
-  }
-  lblChannel_->setText(ChannelText(profile));
-  lblSecurity_->setText(Local(EncryptionText(profile.EncryptionMethod)));
+  lblNetType_->setText(ProfileSummary::NetTypeText(profile));
+  lblWlMode_->setText(ProfileSummary::WlModeText(profile, adapter_));
+  lblChannel_->setText(ProfileSummary::ChannelText(profile));
+  lblSecurity_->setText(ProfileSummary::SecurityText(profile));
   lblTxRate_->setText(TxRateText(profile));
   btnDelete_->setEnabled(true);
   btnEdit_->setEnabled(true);

@@ -68,8 +68,8 @@ void TFrameWireless::ShowBand(int index, int32_t tag, bool checked, const QStrin
 }
 
 bool TFrameWireless::EnterPage(TPropertyPageFrame* previous, int direction, int request) {
-  if (adapter_ != nullptr) {
-    const int32_t all = ModeToBandMask(adapter_->SupportMode());
+  if (Adapter() != nullptr) {
+    const int32_t all = ModeToBandMask(Adapter()->SupportMode());
     const int32_t chosen = ModeToBandMask(FAGlobal().StationProfile().ABGMode);
     const QString ghz = Display(kStrGHz);
     if (all & kBand24GHz) {
@@ -103,31 +103,23 @@ bool TFrameWireless::LeavePage(TPropertyPageFrame* next, int direction, int requ
                   kMbIconExclamation);
       return false;
     }
-    if (adapter_ != nullptr) {
+    if (Adapter() != nullptr) {
       WLProfile& working = FAGlobal().StationProfile();
       working.ABGMode = BandMaskToMode(mask);
-      const int32_t usable = adapter_->GetUsableAdHocBand(working.ABGMode);
+      const int32_t usable = Adapter()->GetUsableAdHocBand(working.ABGMode);
       // The ad hoc radio must stay one the new bands allow.
       if ((usable & ModeToBandMask(working.AdHocBand)) == 0) {
         if (usable & kBand80211a) {
           working.AdHocBand = kRadio80211a;
-          working.Channel = adapter_->DefChA();
+          working.Channel = Adapter()->DefChA();
         } else if (usable & (kBand80211g | kBand80211b)) {
           working.AdHocBand = (usable & kBand80211g) ? kRadio80211g : kRadio80211b;
-          working.Channel = adapter_->DefChB();
+          working.Channel = Adapter()->DefChB();
         }
       }
     }
   }
   return TWizardPage::LeavePage(next, direction, request);
-}
-
-void TFrameWireless::AdapterChanged(CNICAdapter* adapter, int event, int funcMode) {
-  if (event == kAdapterAttached && adapter != nullptr && (funcMode & 1) == 0) {
-    adapter_ = adapter;
-  } else if (event == kAdapterDetached) {
-    adapter_ = nullptr;
-  }
 }
 
 bool TFrameWireless::eventFilter(QObject* watched, QEvent* event) {

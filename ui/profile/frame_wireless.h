@@ -22,7 +22,6 @@ class TFrameWireless : public TWizardPage {
   void InitPage() override;
   bool EnterPage(TPropertyPageFrame* previous, int direction, int request) override;
   bool LeavePage(TPropertyPageFrame* next, int direction, int request) override;
-  void AdapterChanged(CNICAdapter* adapter, int event, int funcMode) override;
 
   // The band mask of box 0..2 (ChkBand1..ChkBand3); 0 for a box not offered.
   int32_t BandTag(int index) const { return tags_[static_cast<std::size_t>(index)]; }
@@ -36,5 +35,4 @@ class TFrameWireless : public TWizardPage {
   std::array<QCheckBox*, kBands> chkBand_{};
   std::array<QLabel*, kBands> lbBand_{};
   std::array<int32_t, kBands> tags_{};
-  CNICAdapter* adapter_ = nullptr;
 };

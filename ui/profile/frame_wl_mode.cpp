@@ -52,11 +52,11 @@ void TFrameWlMode::ResetPage() {
 
 bool TFrameWlMode::EnterPage(TPropertyPageFrame* previous, int direction, int request) {
   ResetPage();
-  if (adapter_ != nullptr) {
+  if (Adapter() != nullptr) {
     FillRadios();
     const WLProfile& working = FAGlobal().StationProfile();
     if (!SelectByValue(*cmbAdHocMode_, working.AdHocBand) &&
-        !SelectByValue(*cmbAdHocMode_, adapter_->DefBand())) {
+        !SelectByValue(*cmbAdHocMode_, Adapter()->DefBand())) {
       SelectFirst(*cmbAdHocMode_);
     }
     CmbAdHocModeSelect();
@@ -65,8 +65,8 @@ bool TFrameWlMode::EnterPage(TPropertyPageFrame* previous, int direction, int re
 }
 
 void TFrameWlMode::FillRadios() {
-  const int32_t usable = adapter_->GetUsableAdHocBand(FAGlobal().StationProfile().ABGMode);
-  if (adapter_->Settings().ReadSet("EnableAdHocG", true)) {
+  const int32_t usable = Adapter()->GetUsableAdHocBand(FAGlobal().StationProfile().ABGMode);
+  if (Adapter()->Settings().ReadSet("EnableAdHocG", true)) {
     if (usable & kBand80211b) AddItem(*cmbAdHocMode_, Display(kStr802B), kRadio80211b);
     if (usable & kBand80211g) AddItem(*cmbAdHocMode_, Display(kStr802G), kRadio80211g);
     if (usable & kBand80211a) AddItem(*cmbAdHocMode_, Display(kStr802A), kRadio80211a);
@@ -79,20 +79,20 @@ void TFrameWlMode::FillRadios() {
 
 void TFrameWlMode::CmbAdHocModeSelect() {
   cmbChannel_->clear();
-  if (adapter_ == nullptr) return;
+  if (Adapter() == nullptr) return;
   int32_t fallback = 0;
   switch (SelectedValue(*cmbAdHocMode_, 0)) {
     case kRadio80211b:
       FillChannels(kBand80211b, "AdHocChB");
-      fallback = adapter_->DefChB();
+      fallback = Adapter()->DefChB();
       break;
     case kRadio80211a:
       FillChannels(kBand80211a, "AdHocChA");
-      fallback = adapter_->DefChA();
+      fallback = Adapter()->DefChA();
       break;
     case kRadio80211g:
       FillChannels(kBand80211g, "AdHocChG");
-      fallback = adapter_->DefChB();
+      fallback = Adapter()->DefChB();
       break;
     default:
       return;
@@ -104,25 +104,17 @@ void TFrameWlMode::CmbAdHocModeSelect() {
 }
 
 void TFrameWlMode::FillChannels(int32_t mask, const char* key) {
-  for (int32_t channel : AdHocChannels(*adapter_, key, mask)) {
+  for (int32_t channel : AdHocChannels(*Adapter(), key, mask)) {
     AddItem(*cmbChannel_, channel == 0 ? Display(kStrAuto) : QString::number(channel), channel);
   }
 }
 
 bool TFrameWlMode::LeavePage(TPropertyPageFrame* next, int direction, int request) {
-  if (direction == kDirNext && adapter_ != nullptr) {
+  if (direction == kDirNext && Adapter() != nullptr) {
     WLProfile& working = FAGlobal().StationProfile();
-    const WLProfile& defaults = adapter_->DefaultProfile();
+    const WLProfile& defaults = Adapter()->DefaultProfile();
     working.AdHocBand = SelectedValue(*cmbAdHocMode_, defaults.AdHocBand);
     working.Channel = SelectedValue(*cmbChannel_, defaults.Channel);
   }
   return TWizardPage::LeavePage(next, direction, request);
-}
-
-void TFrameWlMode::AdapterChanged(CNICAdapter* adapter, int event, int funcMode) {
-  if (event == kAdapterAttached && adapter != nullptr && (funcMode & 1) == 0) {
-    adapter_ = adapter;
-  } else if (event == kAdapterDetached) {
-    adapter_ = nullptr;
-  }
 }

@@ -21,7 +21,6 @@ class TFrameWlMode : public TWizardPage {
   void ResetPage() override;
   bool EnterPage(TPropertyPageFrame* previous, int direction, int request) override;
   bool LeavePage(TPropertyPageFrame* next, int direction, int request) override;
-  void AdapterChanged(CNICAdapter* adapter, int event, int funcMode) override;
 
  private:
   void FillRadios();
@@ -34,5 +33,4 @@ class TFrameWlMode : public TWizardPage {
   QComboBox* cmbAdHocMode_;
   TEllipsisLabel* lbChannel_;
   QComboBox* cmbChannel_;
-  CNICAdapter* adapter_ = nullptr;
 };

@@ -87,6 +87,14 @@ void TWizardPage::InitPage() {
   }
 }
 
+void TWizardPage::AdapterChanged(CNICAdapter* adapter, int event, int funcMode) {
+  if (event == kAdapterAttached && adapter != nullptr && (funcMode & 1) == 0) {
+    adapter_ = adapter;
+  } else if (event == kAdapterDetached) {
+    adapter_ = nullptr;
+  }
+}
+
 bool TWizardPage::Press(Button button) {
   TFABitmapBtn* target = WizardButton(button);
   if (target == nullptr) return false;

@@ -28,6 +28,9 @@ class TWizardPage : public TPropertyPageFrame {
   TFABitmapBtn* WizardButton(Button button) const;
   // Texts of the page's section, button faces and their names for screen readers.
   void InitPage() override;
+  // Keeps the adapter manager while it is attached in station mode. A page
+  // that overrides this calls it first.
+  void AdapterChanged(CNICAdapter* adapter, int event, int funcMode) override;
 
  signals:
   void WizardButtonClicked(int button);
@@ -37,6 +40,8 @@ class TWizardPage : public TPropertyPageFrame {
   // fields in the tab order. `buttons` is a set of Bit values.
   void AddWizardButtons(int buttons);
   const QString& Section() const { return section_; }
+  // The adapter manager in station mode, or nullptr.
+  CNICAdapter* Adapter() const { return adapter_; }
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -44,4 +49,5 @@ class TWizardPage : public TPropertyPageFrame {
 
   QString section_;
   std::array<TFABitmapBtn*, kButtonCount> buttons_{};
+  CNICAdapter* adapter_ = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPainter>
 #include <algorithm>
 #include <cstring>
 #include <string_view>
@@ -10,6 +9,7 @@
 #include "adapter/wl_library.h"
 #include "model/wl_text.h"
 #include "ui/controls/grid_line_delegate.h"
+#include "ui/shell/art_icons.h"
 #include "ui/shell/art_kit.h"
 #include "ui/shell/form_res.h"
 #include "ui/shell/ssid_text.h"
@@ -21,20 +21,8 @@ constexpr int kImageColumnWidth = 46;
 constexpr int kSsidColumnWidth = 100;
 constexpr int kChannelColumnWidth = 62;
 constexpr int kSignalColumnWidth = 59;
-constexpr std::size_t kMaxSsidBytes = 32;
+constexpr int32_t kMaxSsidBytes = 32;
 const QColor kGridLine(226, 233, 239);
-
-QImage SortMark(bool ascending, qreal ratio) {
-  QImage mark = ArtKit::NewCanvas(QSize(9, 5), ratio);
-  QPainter painter(&mark);
-  ArtKit::Smooth(painter);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(ArtKit::kSlate);
-  const QPolygonF up{{0, 5}, {4.5, 0}, {9, 5}};
-  const QPolygonF down{{0, 0}, {4.5, 5}, {9, 0}};
-  painter.drawPolygon(ascending ? up : down);
-  return mark;
-}
 
 int32_t ChannelOf(int32_t frequency) {
   const WLLibrary& library = WLLib();
@@ -58,7 +46,7 @@ class SiteList::Row : public QTreeWidgetItem {
       : QTreeWidgetItem(kType), entry_(entry), channel_(ChannelOf(entry.Frequency)) {
     // The length field comes from the library: never more than the buffer.
     const auto length =
-        std::min<std::size_t>(static_cast<uint32_t>(entry.SsidLength), kMaxSsidBytes);
+        static_cast<std::size_t>(std::clamp<int32_t>(entry.SsidLength, 0, kMaxSsidBytes));
     ssid_ = SsidDisplayText(std::string_view(reinterpret_cast<const char*>(entry.Ssid), length));
     setText(kColSsid, ssid_);
     if (columns > kColChannel) {
@@ -124,8 +112,8 @@ SiteList::SiteList(Columns columns, QWidget* parent) : TSortLv(parent) {
 
 void SiteList::LoadPictures() {
   const qreal ratio = devicePixelRatioF();
-  SetIncBMP(SortMark(true, ratio));
-  SetDecBMP(SortMark(false, ratio));
+  SetIncBMP(ArtIcons::SortMark(true, ratio));
+  SetDecBMP(ArtIcons::SortMark(false, ratio));
   icons_.clear();
   const TFormRes* res = TFormRes::Instance();
   if (res == nullptr) return;

@@ -25,7 +25,7 @@ class SiteList : public TSortLv {
   // The design highlight of the associated network.
   static inline const QColor kAssociatedColour{234, 244, 247};
 
-  SiteList(Columns columns, QWidget* parent);
+  explicit SiteList(Columns columns = Columns::kFull, QWidget* parent = nullptr);
 
   // Row pictures from the image store's ImgsType and the header's sort
   // marks; call when the image store exists (InitPage).

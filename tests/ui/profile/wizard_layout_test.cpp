@@ -11,6 +11,7 @@
 
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
+#include "model/wl_enums.h"
 #include "tests/ui/profile/wizard_test_support.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/ellipsis_label.h"
@@ -27,10 +28,14 @@ namespace {
 
 QString Q(const char* text) { return QString::fromUtf8(text); }
 
+// What stands on the page; a background picture of its own is under it all.
 QList<QWidget*> Shown(const QWidget& page) {
   QList<QWidget*> shown;
   for (QWidget* child : page.findChildren<QWidget*>()) {
-    if (child->isVisibleTo(&page) && child->parentWidget() == &page) shown.append(child);
+    if (child->isVisibleTo(&page) && child->parentWidget() == &page &&
+        child->objectName() != u"ImgBG") {
+      shown.append(child);
+    }
   }
   return shown;
 }
@@ -128,6 +133,13 @@ class WizardLayoutTest : public QObject {
     Save(r.window, Q("FrameWireless1"));
     QCOMPARE(seen, (QStringList{Q("FrameNetType1"), Q("FrameWlMode1"), Q("FrameSecurity1"),
                                 Q("FrameConfirm1")}));
+    r.Press("BtnExit");
+
+    FAGlobal().StationProfile().EncryptionMethod = kEncryptWPA2_PSK;
+    QVERIFY(r.page->OpenWizard(TFrameProfile::kReturnSurvey, TFrameProfSet::kRequestSecurityOnly));
+    QCOMPARE(r.Current(), Q("FrameWPAPSK1"));
+    CheckLayout(*r.host->CurrentPage());
+    Save(r.window, Q("FrameWPAPSK1"));
   }
 };
 
