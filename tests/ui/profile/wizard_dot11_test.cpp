@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 #include <cstring>
 
 #include "adapter/nic_adapter.h"
@@ -21,6 +23,7 @@
 #include "ui/shell/mark_image.h"
 #include "ui/shell/shell_geometry.h"
 #include "ui/shell/show_message.h"
+#include "ui/station/site_list.h"
 
 using namespace WizardTest;
 
@@ -449,27 +452,18 @@ class WizardDot11Test : public QObject {
     Running r;
     QVERIFY(r.attached);
     r.window.show();
-    r.Adapter().StartSiteSurvey();
-    SiteSurveyEntry corp{};
+    auto* survey = UiTest::FindChild<QWidget>(r.window, "FrameSurvey1");
+    UiTest::FindChild<QTimer>(*survey, "TimerSurvey")->setInterval(20);
+    QTest::mouseClick(UiTest::FindChild<QWidget>(r.window, "LbSiteSurvey"), Qt::LeftButton);
+    QCOMPARE(r.WindowPage(), Q("FrameSurvey1"));
+    auto* list = UiTest::FindChild<QTreeWidget>(*survey, "LvSite");
     QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-          std::vector<SiteSurveyEntry> sites;
-          r.Adapter().GetSiteList(sites);
-          for (const SiteSurveyEntry& site : sites) {
-            if (std::string_view(reinterpret_cast<const char*>(site.Ssid),
-                                 static_cast<std::size_t>(site.SsidLength)) == "OrvCorp") {
-              corp = site;
-              return true;
-            }
-          }
-          return false;
-        }(),
-        kWait);
-    WLProfile& working = FAGlobal().StationProfile();
-    r.Adapter().ProfileFromSite(corp, working);
-    CopyText(working.ProfileName, kEditingProfileName);
-    CopyText(working.NetworkInfo.NI_sz_CurProfile, kEditingProfileName);
-    r.window.HandleNotify(PM_NEWPROFILE, TFrameProfSet::kRequestSecurityOnly);
+        !list->findItems(Q("OrvCorp"), Qt::MatchExactly, SiteList::kColSsid).isEmpty(), kWait);
+    list->setCurrentItem(list->findItems(Q("OrvCorp"), Qt::MatchExactly, SiteList::kColSsid)[0]);
+    auto* connectButton = UiTest::FindChild<QWidget>(*survey, "BtnConnect");
+    QTRY_VERIFY_WITH_TIMEOUT(connectButton->isEnabled(), kWait);
+    QTest::mouseClick(connectButton, Qt::LeftButton);
+    QCOMPARE(r.WindowPage(), Q("FrameProfile1"));
     QCOMPARE(r.Current(), Q("FrameDot111"));
     ChooseValue(*Dot11(r, "CmbAuthen"), kPEAP);
     Dot11<QLineEdit>(r, "EdtUser")->setText(Q("alice"));
