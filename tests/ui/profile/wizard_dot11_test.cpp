@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstring>
 
 #include "adapter/nic_adapter.h"
@@ -339,7 +340,17 @@ class WizardDot11Test : public QObject {
     QCOMPARE(r.Current(), Q("FrameDot111"));
     QCOMPARE(Dot11(r, "CmbAuthen")->currentData().toInt(), kPEAP);
     QCOMPARE(Dot11(r, "CmbInner")->currentData().toInt(), inner);
-    QCOMPARE(Dot11<QLineEdit>(r, "EdtPasswd")->echoMode(), QLineEdit::Password);
+    auto* secret = Dot11<QLineEdit>(r, "EdtPasswd");
+    QCOMPARE(secret->echoMode(), QLineEdit::Password);
+    // The first key press replaces it; the new one is what is stored.
+    QTest::keyClicks(secret, Q("x"));
+    QCOMPARE(secret->echoMode(), QLineEdit::Normal);
+    QCOMPARE(secret->text(), Q("x"));
+    QCOMPARE(r.Next(), Q("FrameConfirm1"));
+    QCOMPARE(Q(working.LoginPassword), Q("x"));
+    // Nothing of the longer password before lingers behind the new one.
+    QVERIFY(std::all_of(std::begin(working.LoginPassword) + 1, std::end(working.LoginPassword),
+                        [](char c) { return c == 0; }));
   }
 
   void wpaStoresModeThreeAndTheChosenCipher() {
