@@ -8,6 +8,7 @@
 #include "model/wl_text.h"
 #include "ui/profile/frame_active.h"
 #include "ui/profile/frame_confirm.h"
+#include "ui/profile/frame_dot11.h"
 #include "ui/profile/frame_net_type.h"
 #include "ui/profile/frame_security.h"
 #include "ui/profile/frame_wep.h"
@@ -39,9 +40,7 @@ TFrameProfSet::TFrameProfSet(QWidget* parent)
   pages_[kSecurity] = new TFrameSecurity(this);
   pages_[kWEP] = new TFrameWEP(this);
   pages_[kWPAPSK] = new TFrameWPAPSK(this);
-  // The 802.1X page has no content of its own yet: the sequence can be
-  // walked through it all the same.
-  pages_[kDot11] = new TWizardPage("FrameDot111", "FrameDot11", backNextExit, this);
+  pages_[kDot11] = new TFrameDot11(this);
   pages_[kWireless] = new TFrameWireless(this);
   pages_[kConfirm] = new TFrameConfirm(this);
   pages_[kActive] = new TFrameActive(this);
