@@ -132,7 +132,10 @@ struct Running {
     QVERIFY2(row != nullptr, name);
     list->setCurrentItem(row);
   }
-  QString Value(const char* name) { return Control<TEllipsisLabel>(name)->text(); }
+  // The information panel's value; the wizard's summary has labels of the same names.
+  QString Value(const char* name) {
+    return UiTest::FindChild<TEllipsisLabel>(*Control("PlProfile"), name)->text();
+  }
   void Click(const char* button) { QTest::mouseClick(Control(button), Qt::LeftButton); }
   bool Enabled(const char* button) { return Control(button)->isEnabled(); }
   bool WizardShown() {
