@@ -24,8 +24,6 @@ namespace {
 
 constexpr intptr_t kShowLinkInfo = 1;
 
-using B = TWizardPage;
-
 }  // namespace
 
 TFrameProfSet::TFrameProfSet(QWidget* parent)
@@ -34,7 +32,6 @@ TFrameProfSet::TFrameProfSet(QWidget* parent)
       frameNetType1_(new TFrameNetType(this)) {
   setObjectName(QStringLiteral("FrameProfSet1"));
   resize(ShellGeometry::kPageSize);
-  const int backNextExit = B::Bit(B::kBack) | B::Bit(B::kNext) | B::Bit(B::kExit);
   pages_[kNetType] = frameNetType1_;
   pages_[kWlMode] = new TFrameWlMode(this);
   pages_[kSecurity] = new TFrameSecurity(this);

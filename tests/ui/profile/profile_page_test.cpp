@@ -12,7 +12,6 @@
 #include "core/notifier.h"
 #include "core/text.h"
 #include "model/profile_ini.h"
-#include "tests/ui/support/fast_timing.h"
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/ellipsis_label.h"
@@ -33,7 +32,16 @@ std::string Settings(const std::string& adapterLines = {}) {
   return "[Setting]\r\nHWID0=SIM\\ORVWL_0001\r\n[SIM\\ORVWL_0001]\r\n" + adapterLines;
 }
 
-TFormMain::Timing FastTiming() { return UiTest::FastTiming(milliseconds(40)); }
+TFormMain::Timing FastTiming() {
+  TFormMain::Timing timing;
+  timing.detect.detectDelay = milliseconds(30);
+  timing.adapter.firstCollect = milliseconds(10);
+  timing.adapter.collect = milliseconds(40);
+  timing.adapter.afterConnect = milliseconds(10);
+  timing.adapter.detectRetry = milliseconds(10);
+  timing.adapter.afterRelease = milliseconds(10);
+  return timing;
+}
 
 WLProfile Station(const std::string& name, const char* ssid = "OrvOpen") {
   WLProfile p{};
@@ -124,7 +132,7 @@ struct Running {
     QVERIFY2(row != nullptr, name);
     list->setCurrentItem(row);
   }
-  // The information panel's own value: the wizard's summary has labels of the same names.
+  // The information panel's value; the wizard's summary has labels of the same names.
   QString Value(const char* name) {
     return UiTest::FindChild<TEllipsisLabel>(*Control("PlProfile"), name)->text();
   }

@@ -88,6 +88,8 @@ void AddThroughTheWizard(Running& r, const char* name, const char* ssid, int32_t
   QCOMPARE(r.Next(), Q("FrameSecurity1"));
   Choose(Types(r), type);
   QCOMPARE(r.Next(), Q("FrameWPAPSK1"));
+  // OrvHome takes AES only.
+  Choose(Ciphers(r), kWPAAES);
   Phrase(r)->setFocus();
   QTest::keyClicks(Phrase(r), phrase);
   while (r.Next() != Q("FrameConfirm1")) QVERIFY(r.Current() == Q("FrameWireless1"));
@@ -415,6 +417,7 @@ class WizardSecurityPagesTest : public QObject {
     QCOMPARE(Types(r)->currentData().toInt(), int{kEncryptWPA2_PSK});
     QCOMPARE(r.Next(), Q("FrameWPAPSK1"));
     QVERIFY(Phrase(r)->IsMasked());
+    QCOMPARE(Ciphers(r)->currentData().toInt(), int{kWPAAES});
     QTest::keyClicks(Phrase(r), Q("correct horse battery"));
     while (r.Next() != Q("FrameConfirm1")) QVERIFY(r.Current() == Q("FrameWireless1"));
     r.Press("BtnSave");
