@@ -397,10 +397,11 @@ class WizardSecurityPagesTest : public QObject {
     Running r;
     QVERIFY(r.attached);
     r.window.show();
-    AddThroughTheWizard(r, "Home", "OrvHome", kEncryptWPA2_PSK, Q("wrong horse battery"));
+    // A name of its own: the earlier test's "Home" may still be stored.
+    AddThroughTheWizard(r, "Mistyped", "OrvHome", kEncryptWPA2_PSK, Q("wrong horse battery"));
     r.Press("BtnActNow");
     QTRY_COMPARE_WITH_TIMEOUT(r.WindowPage(), Q("FrameLinkInfo1"), kWait);
-    QTRY_COMPARE_WITH_TIMEOUT(r.Applied(), std::string("Home"), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(r.Applied(), std::string("Mistyped"), kWait);
     // The test scenario associates in 10 ms: this is many attempts, all refused.
     QVERIFY(!QTest::qWaitFor([&] { return LinkUp(r); }, 1500));
     Shot(r.window, "wizard_home_wrong_phrase");
@@ -409,7 +410,7 @@ class WizardSecurityPagesTest : public QObject {
     QTest::mouseClick(UiTest::FindChild<TTrifaceLabel>(r.window, "LbProfile"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(r.WindowPage(), Q("FrameProfile1"), kWait);
     auto* list = UiTest::FindChild<QTreeWidget>(*r.page, "LvProf");
-    const auto rows = list->findItems(Q("Home"), Qt::MatchExactly, 1);
+    const auto rows = list->findItems(Q("Mistyped"), Qt::MatchExactly, 1);
     QCOMPARE(rows.size(), 1);
     list->setCurrentItem(rows.front());
     QTest::mouseClick(UiTest::FindChild<QWidget>(*r.page, "BtnEdit"), Qt::LeftButton);
