@@ -486,10 +486,13 @@ class WizardDot11Test : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(r.Applied(), std::string(kEditingProfileName), kWait);
     if (joins) {
       QTRY_COMPARE_WITH_TIMEOUT(Report().state, kLinkConnected, kWait);
-      WLANStatus status{};
-      r.Adapter().GetStatus(status);
-      QCOMPARE(QByteArray(reinterpret_cast<const char*>(status.Ssid), status.SsidLength),
-               QByteArray("OrvCorp"));
+      // The manager reports the link at its next collection.
+      const auto joined = [&] {
+        WLANStatus status{};
+        r.Adapter().GetStatus(status);
+        return QByteArray(reinterpret_cast<const char*>(status.Ssid), status.SsidLength);
+      };
+      QTRY_COMPARE_WITH_TIMEOUT(joined(), QByteArray("OrvCorp"), kWait);
     } else {
       QTRY_VERIFY_WITH_TIMEOUT(Report().rejections > 0, kWait);
       QVERIFY(Report().state != kLinkConnected);
