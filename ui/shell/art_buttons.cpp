@@ -28,8 +28,10 @@ struct FaceMetrics {
 
 constexpr FaceMetrics kRegular{14, 6, 14, G::kPageButtonMinWidth};
 constexpr FaceMetrics kCompact{12, 4, 8, 0};
+constexpr FaceMetrics kCaptionOnly{0, 0, 8, 0};
 
 const FaceMetrics& MetricsOf(const ArtButtons::PageButton& button) {
+  if (button.captionOnly) return kCaptionOnly;
   return button.compact ? kCompact : kRegular;
 }
 
@@ -138,8 +140,10 @@ QImage PageFace(const PageButton& button, bool hover, qreal devicePixelRatio) {
   const qreal glyphLeft = button.glyphAfter ? left + textWidth + m.glyphGap : left;
   const qreal textLeft = button.glyphAfter ? left : left + m.glyphSize + m.glyphGap;
   const qreal glyphTop = (size.height() - 1 - m.glyphSize) / 2;
-  ArtGlyphs::Draw(painter, button.glyph, QRectF(glyphLeft, glyphTop, m.glyphSize, m.glyphSize),
-                  c.glyph);
+  if (m.glyphSize > 0) {
+    ArtGlyphs::Draw(painter, button.glyph, QRectF(glyphLeft, glyphTop, m.glyphSize, m.glyphSize),
+                    c.glyph);
+  }
 
   painter.setFont(font);
   const QRectF textBox(textLeft, 0, textWidth + 2, size.height() - 1);

@@ -18,6 +18,8 @@ struct PageButton {
   bool glyphAfter;  // the icon follows the caption, for forward moves
   // Tighter margins and a smaller icon, for a row of four under a list.
   bool compact = false;
+  // No icon: a compact face whose translated caption needs the icon's room.
+  bool captionOnly = false;
 };
 
 QImage PageFace(const PageButton& button, bool hover, qreal devicePixelRatio);

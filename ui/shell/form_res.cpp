@@ -48,7 +48,8 @@ struct PageButtonFace {
   bool compact = false;
 };
 
-// The page buttons carry their caption in the picture: pages never set one.
+// The page buttons carry their caption in the picture (string file section
+// "FormRes", by picture name): pages never set one.
 // The profile list's four stand in one row under the list, so they are compact.
 const PageButtonFace kPageButtons[] = {
     {"Act", "Activate", Glyph::kPower, Tone::kPrimary, false, true},
@@ -87,7 +88,7 @@ TFormRes::TFormRes(qreal devicePixelRatio, const CFAGlobalVar& global)
       imgsOvIconXP_(QSize(16, 16)) {
   const qreal screens = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
   const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : screens;
-  DrawPictures(ratio);
+  DrawPictures(ratio, global);
   DrawImageLists(ratio);
   ReplaceFromFiles(global);
   gInstance = this;
@@ -118,7 +119,7 @@ void TFormRes::Add(const QString& name, const QImage& picture) {
   pictures_.insert(name, picture);
 }
 
-void TFormRes::DrawPictures(qreal ratio) {
+void TFormRes::DrawPictures(qreal ratio, const CFAGlobalVar& global) {
   using namespace ArtBackgrounds;
   const char* station[] = {"ImgMainInfo", "ImgMainSurvey", "ImgMainProfile", "ImgMainAdapter"};
   for (int i = 0; i < G::kStationTabCount; ++i) {
@@ -162,9 +163,14 @@ void TFormRes::DrawPictures(qreal ratio) {
   Add(QStringLiteral("ImgBtnTChartOn"), ArtButtons::ChartFace(true, ratio));
 
   for (const PageButtonFace& face : kPageButtons) {
-    const PageButton button{Name(face.caption), face.glyph, face.tone, face.glyphAfter,
-                            face.compact};
     const QString name = QStringLiteral("ImgBtn") + Name(face.name);
+    // A translation draws its own word; the face grows with it. The compact
+    // row of four has no room to grow, so translated ones give up the icon.
+    const QString caption =
+        QString::fromLocal8Bit(global.TextRead("FormRes", name.toStdString(), face.caption));
+    const bool translated = caption != Name(face.caption);
+    const PageButton button{caption,         face.glyph,   face.tone,
+                            face.glyphAfter, face.compact, face.compact && translated};
     Add(name, ArtButtons::PageFace(button, false, ratio));
     Add(name + QStringLiteral("On"), ArtButtons::PageFace(button, true, ratio));
   }

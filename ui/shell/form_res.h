@@ -42,7 +42,7 @@ class TFormRes {
   QIcon TrayIcon(bool newerLook, int index) const;
 
  private:
-  void DrawPictures(qreal devicePixelRatio);
+  void DrawPictures(qreal devicePixelRatio, const CFAGlobalVar& global);
   void DrawImageLists(qreal devicePixelRatio);
   void Add(const QString& name, const QImage& picture);
   void ReplaceFromFiles(const CFAGlobalVar& global);

@@ -21,8 +21,8 @@ inline constexpr QRect kCopyrightRect(8, 405, 584, 16);
 // Header controls: the two round buttons and the hidden mode switch.
 inline constexpr QRect kBtnHelpRect(538, 12, 24, 24);
 inline constexpr QRect kBtnAboutRect(566, 12, 24, 24);
-inline constexpr QRect kBtnStationRect(330, 15, 18, 18);
-inline constexpr QRect kLbStationRect(352, 14, 84, 20);
+inline constexpr QRect kBtnStationRect(314, 15, 18, 18);
+inline constexpr QRect kLbStationRect(336, 14, 100, 20);
 inline constexpr QRect kBtnSoftAPRect(440, 15, 18, 18);
 inline constexpr QRect kLbSoftAPRect(462, 14, 68, 20);
 
