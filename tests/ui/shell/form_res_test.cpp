@@ -104,6 +104,22 @@ class FormResTest : public QObject {
     QCOMPARE(TFormRes::Instance(), nullptr);
   }
 
+  void pageButtonsDrawTheStringFilesCaption() {
+    ShellTestEnv::WriteStrings("");
+    const int englishSave = TFormRes(1.0).Picture(u"ImgBtnSave").width();
+    ShellTestEnv::WriteStrings(
+        "[FormRes]\r\nImgBtnSave=Hinzuf\xC3\xBCgen und speichern\r\n"
+        "ImgBtnAdd=Hinzuf\xC3\xBCgen und speichern\r\n");
+    const TFormRes res(1.0);
+    const int save = res.Picture(u"ImgBtnSave").width();
+    QVERIFY(save > englishSave);
+    QCOMPARE(res.Picture(u"ImgBtnSaveOn").width(), save);
+    // The compact face of the same caption keeps its tighter margins and,
+    // translated, gives up its icon: the row of four under the list must fit.
+    QVERIFY(qAbs(save - res.Picture(u"ImgBtnAdd").width() - 32) <= 2);
+    ShellTestEnv::WriteStrings("");
+  }
+
   void missingResourceFolderKeepsEveryPicture() {
     const TFormRes builtIn(1.0);
     ShellTestEnv::WriteSettings(
