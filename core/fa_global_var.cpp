@@ -1,5 +1,6 @@
 #include "core/fa_global_var.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -7,6 +8,7 @@
 #include "adapter/wl_records.h"
 #include "core/debug_log.h"
 #include "core/start_flags.h"
+#include "core/string_file_choice.h"
 #include "core/text.h"
 #include "platform/notify_channel.h"
 #include "platform/program_file.h"
@@ -50,7 +52,8 @@ bool CFAGlobalVar::Startup(uint32_t startFlags, const std::string& programPath,
   settingsPath_ = fs::path(program).replace_extension(".bin").string();
   settings_ = std::make_unique<IniFile>(settingsPath_);
 
-  const std::string defaultStringFile = fs::path(program.filename()).replace_extension(".ini").string();
+  const std::string defaultStringFile = DefaultStringFileName(
+      programPath, UserLanguage([](const char* name) { return std::getenv(name); }));
   stringFilePath_ = programDir_ + InfoRead("Setting", "StringFile", defaultStringFile);
   if (IsRegularFile(settingsPath_)) strings_ = std::make_unique<IniFile>(stringFilePath_);
 

@@ -1,6 +1,8 @@
 #include "ui/controls/triface_btn.h"
 
+#include <QFocusEvent>
 #include <QPainter>
+#include <QPen>
 #include <algorithm>
 
 #include "ui/controls/face_shape.h"
@@ -102,6 +104,27 @@ void TTrifaceBtn::DoDrawButtonFace(QPainter& canvas, DrawState state) {
   }
   canvas.drawImage(rect(), face);
   if (!noFocusRect_ && (state & (kDrawFocus | kDrawDefault))) DrawFocusMarks(canvas);
+  if (noFocusRect_ && keyboardFocus_ && hasFocus()) DrawKeyboardFocus(canvas);
+}
+
+void TTrifaceBtn::DrawKeyboardFocus(QPainter& canvas) const {
+  canvas.save();
+  canvas.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+  canvas.setBrush(Qt::NoBrush);
+  canvas.drawRect(rect().adjusted(1, 1, -1, -1));
+  canvas.restore();
+}
+
+void TTrifaceBtn::focusInEvent(QFocusEvent* event) {
+  const Qt::FocusReason reason = event->reason();
+  keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                   reason == Qt::ShortcutFocusReason;
+  TColorButton::focusInEvent(event);
+}
+
+void TTrifaceBtn::focusOutEvent(QFocusEvent* event) {
+  keyboardFocus_ = false;
+  TColorButton::focusOutEvent(event);
 }
 
 void TTrifaceBtn::DoDrawButtonText(QPainter& canvas, DrawState state) {

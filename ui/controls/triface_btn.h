@@ -53,10 +53,13 @@ class TTrifaceBtn : public TColorButton {
 
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void SetHover(bool hover);
   void DrawFocusMarks(QPainter& canvas) const;
+  void DrawKeyboardFocus(QPainter& canvas) const;
   void LockSize(bool lock);
 
   QImage faces_;
@@ -68,5 +71,8 @@ class TTrifaceBtn : public TColorButton {
   QColor transColor_{0xFF, 0x00, 0xFF};
   int transTolerance_ = 0;
   bool hover_ = false;
+  // Focus reached by Tab: shown even on a button without focus marks, so the
+  // keyboard user sees where they are; a mouse click shows nothing.
+  bool keyboardFocus_ = false;
   bool sizeLocked_ = false;
 };

@@ -257,7 +257,7 @@ TTrifaceBtn* TFormMain::NewButton(const char* name, const QRect& bounds) {
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(bounds);
   button->SetNoFocusRect(true);
-  button->setFocusPolicy(Qt::NoFocus);
+  button->setFocusPolicy(Qt::TabFocus);
   // Enter in the window must not press the help button.
   button->setAutoDefault(false);
   button->setCursor(Qt::PointingHandCursor);
