@@ -155,7 +155,8 @@ TEST(SoftApTest, AWpa2AccessPointLetsInOnlyStationsThatHoldItsKey) {
 
 TEST(SoftApTest, AWpa2AccessPointNeedsAUsableKey) {
   SimLibrary sim(SimLibrary::ManualClock(kQuickStations));
-  for (const std::string key : {"", "1234567", std::string(64, 'g'), std::string(65, 'a')}) {
+  for (const std::string& key :
+       {std::string(), std::string("1234567"), std::string(64, 'g'), std::string(65, 'a')}) {
     EXPECT_EQ(sim.Apply(Wpa2AccessPoint(key)), 0) << key;
   }
   EXPECT_EQ(sim.Apply(Wpa2AccessPoint("12345678")), 1);
