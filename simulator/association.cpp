@@ -43,6 +43,18 @@ std::optional<Psk> NetworkPsk(const ScenarioNetwork& network, PskDeriver& derive
   return deriver.Find(network.passphrase, network.ssid);
 }
 
+}  // namespace
+
+bool IsPskText(std::string_view text) { return IsRawPsk(text) || IsPassphrase(text); }
+
+std::optional<Psk> PskOf(std::string_view text, std::string_view ssid, PskDeriver& deriver) {
+  if (IsRawPsk(text)) return RawPsk(text);
+  if (IsPassphrase(text)) return deriver.Find(text, ssid);
+  return std::nullopt;
+}
+
+namespace {
+
 Verdict CheckPsk(const AssociationRequest& request, const ScenarioNetwork& network,
                  PskDeriver& deriver) {
   const std::string_view given = TextOf(request.WPAPassphrase);

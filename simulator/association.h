@@ -76,6 +76,13 @@ struct LinkReport {
 void WriteLinkReport(const LinkReport& report, WLANStatus& status);
 std::optional<LinkReport> ReadLinkReport(const WLANStatus& status);
 
+// The WPA key of a pass phrase (8-63 printable characters) or of 64
+// hexadecimal digits. Nothing for any other text, or while the key of a pass
+// phrase is still being derived.
+std::optional<Psk> PskOf(std::string_view passphraseOrKey, std::string_view ssid,
+                         PskDeriver& deriver);
+bool IsPskText(std::string_view passphraseOrKey);
+
 enum class Verdict { kAccepted, kRejected, kPending };
 
 // Whether the network lets the station in: security suite first, then the

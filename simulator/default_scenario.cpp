@@ -168,12 +168,15 @@ subject = Example Global Root R2
 
 [station]
 mac = 02:4F:52:56:00:01
+passphrase = orvane-hotspot
 
 [station]
 mac = 02:4F:52:56:00:02
+passphrase = orvane-hotspot
 
 [station]
 mac = 02:4F:52:56:00:03
+passphrase = a-wrong-guess
 
 [station]
 mac = 02:4F:52:56:00:04

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "simulator/association.h"
 #include "simulator/prng.h"
 #include "simulator/security.h"
 #include "simulator/wep_keys.h"
@@ -102,13 +103,6 @@ std::optional<std::array<uint8_t, 3>> ParseSubnet(std::string_view text) {
   return out;
 }
 
-bool IsPrintableAscii(std::string_view text) {
-  for (char c : text) {
-    if (c < 0x20 || c > 0x7E) return false;
-  }
-  return true;
-}
-
 // The same ESS always hands out the same subnet, whichever BSSID answers.
 std::array<uint8_t, 3> DefaultSubnet(std::string_view ssid) {
   uint32_t hash = 2166136261u;
@@ -129,10 +123,8 @@ bool CheckCredentials(const ScenarioNetwork& n, std::string& problem) {
       if (!WepKeyFromText(n.wepKey)) problem = "wep_key needs 5/13/29 characters or 10/26/58 hex";
       break;
     case KeyManagement::kPsk: {
-      const bool phrase =
-          n.passphrase.size() >= 8 && n.passphrase.size() <= 63 && IsPrintableAscii(n.passphrase);
-      const bool raw = n.passphrase.size() == 64 && IsHexText(n.passphrase);
-      if (!phrase && !raw) problem = "passphrase needs 8-63 printable characters or 64 hex digits";
+      if (!IsPskText(n.passphrase))
+        problem = "passphrase needs 8-63 printable characters or 64 hex digits";
       break;
     }
     case KeyManagement::kEap:
@@ -358,11 +350,21 @@ void ParseCertificate(const KeySection& section, Scenario& s) {
 void ParseStation(const KeySection& section, Scenario& s) {
   const KeyEntry* mac = section.Find("mac");
   const auto parsed = mac != nullptr ? ParseMac(mac->value) : std::nullopt;
+  ScenarioStation station;
+  if (const KeyEntry* passphrase = section.Find("passphrase"))
+    station.passphrase = passphrase->value;
   if (!parsed || (*parsed)[0] & 1 || *parsed == MacAddress{}) {
     s.warnings.push_back("line " + std::to_string(section.line) + ": station skipped");
     return;
   }
-  s.stations.push_back(*parsed);
+  if (!station.passphrase.empty() && !IsPskText(station.passphrase)) {
+    s.warnings.push_back("line " + std::to_string(section.line) +
+                         ": station skipped, passphrase needs 8-63 printable characters or 64 "
+                         "hex digits");
+    return;
+  }
+  station.mac = *parsed;
+  s.stations.push_back(std::move(station));
 }
 
 }  // namespace

@@ -44,6 +44,15 @@ struct ScenarioCertificate {
   std::string issuer;
 };
 
+// A station that comes and goes while the soft access point runs. It joins a
+// WPA-protected access point only with that access point's key, given as its
+// pass phrase or 64 hexadecimal digits.
+struct ScenarioStation {
+  MacAddress mac{};
+  std::string passphrase;
+  bool operator==(const ScenarioStation&) const = default;
+};
+
 struct Scenario {
   std::string source;  // file path, or "built-in"
   uint64_t seed = 1;
@@ -58,7 +67,7 @@ struct Scenario {
   bool manualClock = false;  // time moves only when the control tool advances it
   std::vector<ScenarioNetwork> networks;
   std::vector<ScenarioCertificate> certificates;
-  std::vector<MacAddress> stations;  // soft-AP stations that come and go
+  std::vector<ScenarioStation> stations;
   std::vector<std::string> warnings;
 };
 

@@ -44,7 +44,7 @@ SimAdapter::SimAdapter()
       store_(SimHome()),
       environment_(scenario_),
       link_(scenario_),
-      accessPoint_(scenario_),
+      accessPoint_(scenario_, deriver_),
       ip_(scenario_.seed, scenario_.mac),
       garbage_(MakePrng(scenario_.seed, PrngStream::kGarbage)),
       wzcRunning_(scenario_.zeroConfigRunning),

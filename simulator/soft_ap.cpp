@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/text.h"
+#include "simulator/security.h"
 
 namespace {
 
@@ -44,8 +45,10 @@ int32_t ChooseChannel(Radio radio, const RadioEnvironment& environment,
 
 }  // namespace
 
-SoftAp::SoftAp(const Scenario& scenario)
-    : scenario_(scenario), meter_(MakePrng(scenario.seed, PrngStream::kTraffic, 1)) {}
+SoftAp::SoftAp(const Scenario& scenario, PskDeriver& deriver)
+    : scenario_(scenario),
+      deriver_(deriver),
+      meter_(MakePrng(scenario.seed, PrngStream::kTraffic, 1)) {}
 
 int64_t SoftAp::Draw(Prng& prng, int64_t mean) const {
   return prng.Between(mean / 2, mean * 3 / 2);
@@ -61,6 +64,9 @@ bool SoftAp::Start(const AssociationRequest& request, const RadioEnvironment& en
       std::find(allowed.begin(), allowed.end(), channel) == allowed.end()) {
     return false;
   }
+  const bool psk =
+      request.EncryptionMethod == kEncryptWpaPsk || request.EncryptionMethod == kEncryptWpa2Psk;
+  if (psk && !IsPskText(TextOf(request.WPAPassphrase))) return false;
   request_ = request;
   channel_ = channel;
   radio_ = radio;
@@ -73,13 +79,30 @@ bool SoftAp::Start(const AssociationRequest& request, const RadioEnvironment& en
   }
   visitors_.clear();
   for (std::size_t i = 0; i < scenario_.stations.size(); ++i) {
-    Visitor visitor{scenario_.stations[i], MakePrng(scenario_.seed, PrngStream::kStations, i)};
+    Visitor visitor{&scenario_.stations[i], MakePrng(scenario_.seed, PrngStream::kStations, i)};
     visitor.changeAtMs = nowMs + visitor.prng.Between(0, scenario_.stationAwayMs);
     visitors_.push_back(visitor);
   }
   meter_.Reset(nowMs);
   running_ = true;
+  // Derive the keys ahead of the first look.
+  if (Protected()) {
+    for (const Visitor& v : visitors_) KnowsKey(*v.station);
+  }
   return true;
+}
+
+bool SoftAp::Protected() const {
+  return request_.EncryptionMethod == kEncryptWpaPsk ||
+         request_.EncryptionMethod == kEncryptWpa2Psk;
+}
+
+bool SoftAp::KnowsKey(const ScenarioStation& station) {
+  if (station.passphrase.empty()) return false;
+  const std::string_view ssid = RequestSsid(request_);
+  const auto own = PskOf(TextOf(request_.WPAPassphrase), ssid, deriver_);
+  const auto theirs = PskOf(station.passphrase, ssid, deriver_);
+  return own && theirs && *own == *theirs;
 }
 
 bool SoftAp::Admits(const MacAddress& mac) const {
@@ -106,8 +129,9 @@ std::vector<MacAddress> SoftAp::Stations(int64_t nowMs) {
     }
   };
   for (const MacAddress& mac : pinned_) add(mac);
+  const bool keyed = Protected();
   for (const Visitor& v : visitors_) {
-    if (v.present) add(v.mac);
+    if (v.present && (!keyed || KnowsKey(*v.station))) add(v.station->mac);
   }
   return stations;
 }

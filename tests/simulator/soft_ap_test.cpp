@@ -9,6 +9,7 @@
 #include <set>
 
 #include "core/text.h"
+#include "simulator/pbkdf2.h"
 #include "simulator/text_codec.h"
 #include "tests/simulator/sim_library.h"
 #include "tests/support/process.h"
@@ -20,6 +21,10 @@ using std::chrono::milliseconds;
 const std::string kQuickStations = "station_stay_ms = 30\nstation_away_ms = 30\n";
 const MacAddress kFirst = {0x02, 0x4F, 0x52, 0x56, 0x00, 0x01};
 const MacAddress kSecond = {0x02, 0x4F, 0x52, 0x56, 0x00, 0x02};
+const MacAddress kThird = {0x02, 0x4F, 0x52, 0x56, 0x00, 0x03};
+const MacAddress kFourth = {0x02, 0x4F, 0x52, 0x56, 0x00, 0x04};
+// The key of the built-in scenario's first two stations; the third has another, the fourth none.
+const std::string kStationsKey = "orvane-hotspot";
 
 WLProfile AccessPoint(int32_t channel, int32_t mode, std::vector<MacAddress> filter = {},
                       int32_t filterMode = 0) {
@@ -99,6 +104,62 @@ TEST(SoftApTest, TheMacFilterDecidesWhoGetsIn) {
   const Watch withPinned = WatchStations(sim, milliseconds(150));
   EXPECT_EQ(withPinned.seen.count(pinned), 1u);
   EXPECT_EQ(withPinned.missed.count(pinned), 0u) << "a pinned station stays";
+}
+
+WLProfile Wpa2AccessPoint(const std::string& key) {
+  WLProfile p = AccessPoint(6, 3);
+  p.EncryptionMethod = 6;
+  p.WPAEncryptionType = 2;
+  p.AuthenticationMode = 7;
+  CopyText(p.WPAPassphrase, key);
+  return p;
+}
+
+// Watches until both of the stations that hold the key have joined: their
+// keys are derived on the library's own thread, in real time.
+Watch WatchUntilKnownJoin(const SimLibrary& sim) {
+  Watch watch;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (std::chrono::steady_clock::now() < deadline &&
+         !(watch.seen.count(kFirst) && watch.seen.count(kSecond))) {
+    for (const MacAddress& mac : Stations(sim.Api())) watch.seen.insert(mac);
+    sim.Advance(10);
+  }
+  const Watch more = WatchStations(sim, milliseconds(300));
+  watch.seen.insert(more.seen.begin(), more.seen.end());
+  return watch;
+}
+
+TEST(SoftApTest, AWpa2AccessPointLetsInOnlyStationsThatHoldItsKey) {
+  SimLibrary sim(SimLibrary::ManualClock(kQuickStations));
+  ASSERT_EQ(sim.Apply(Wpa2AccessPoint(kStationsKey)), 1);
+  EXPECT_EQ(sim.Status().SecurityMode, 6);
+  EXPECT_EQ(WatchUntilKnownJoin(sim).seen, (std::set{kFirst, kSecond}))
+      << "a wrong pass phrase or none never gets in";
+
+  // The same key given as 64 hexadecimal digits.
+  const Psk psk = WpaPsk(kStationsKey, "OrvSoftAP");
+  ASSERT_EQ(sim.Apply(Wpa2AccessPoint(HexUpper(psk))), 1);
+  EXPECT_EQ(WatchUntilKnownJoin(sim).seen, (std::set{kFirst, kSecond}));
+
+  // Another key: nobody of the scenario knows it.
+  ASSERT_EQ(sim.Apply(Wpa2AccessPoint("a-key-nobody-holds")), 1);
+  EXPECT_TRUE(WatchStations(sim, milliseconds(300)).seen.empty());
+  EXPECT_EQ(sim.ToolOutput({"status"}).find("02:4F:52:56:00:0"), std::string::npos);
+
+  // Open, it lets in every station again.
+  ASSERT_EQ(sim.Apply(AccessPoint(6, 3)), 1);
+  EXPECT_EQ(WatchStations(sim, milliseconds(300)).seen,
+            (std::set{kFirst, kSecond, kThird, kFourth}));
+}
+
+TEST(SoftApTest, AWpa2AccessPointNeedsAUsableKey) {
+  SimLibrary sim(SimLibrary::ManualClock(kQuickStations));
+  for (const std::string& key :
+       {std::string(), std::string("1234567"), std::string(64, 'g'), std::string(65, 'a')}) {
+    EXPECT_EQ(sim.Apply(Wpa2AccessPoint(key)), 0) << key;
+  }
+  EXPECT_EQ(sim.Apply(Wpa2AccessPoint("12345678")), 1);
 }
 
 TEST(SoftApTest, ChannelsTheDomainRefusesAnAccessPointAreRefused) {

@@ -15,9 +15,11 @@
 #include "model/wep_key_rules.h"
 #include "model/wifi_qr_text.h"
 #include "model/wl_text.h"
+#include "model/wpa_phrase_rules.h"
 #include "ui/ap/form_ap_share.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/fa_bitmap_btn.h"
+#include "ui/controls/psk_validator.h"
 #include "ui/controls/secret_edit.h"
 #include "ui/shell/art_buttons.h"
 #include "ui/shell/combo_values.h"
@@ -44,6 +46,12 @@ const QString kMessage = QStringLiteral("Message");
 constexpr intptr_t kShowAPInfo = 4;
 constexpr int kSsidLength = 32;
 constexpr int kPhraseLength = 255;
+// The security list's WPA2-PSK item: a number no WEP level takes.
+constexpr int32_t kWPA2Item = 0x100 | kEncryptWPA2_PSK;
+// Off unless the adapter's settings offer WPA2 on the access point.
+constexpr char kWPA2Setting[] = "SoftAPWPA2PSK";
+// AuthenticationMode of a WPA2-PSK infrastructure network, as station profiles store it.
+constexpr int32_t kAuthWPA2PSK = 7;
 
 // Rows of the two cards, in page coordinates.
 constexpr int kRowHeight = 24;
@@ -107,6 +115,12 @@ TFrameAPCfg::TFrameAPCfg(QWidget* parent)
     edtKey_[static_cast<std::size_t>(i)] =
         NewSecret(QStringLiteral("EdtKey%1").arg(i + 1).toLatin1().constData(), 0);
   }
+  lbPSK_ = NewCaption("LbPSK", "Pass Phrase");
+  edtPSK_ = NewSecret("EdtPSK", WPAPhraseRules::kRawKeyDigits);
+  edtPSK_->setValidator(new TPSKValidator(edtPSK_));
+  lbPSK_->setBuddy(edtPSK_);
+  lbPSK_->hide();
+  edtPSK_->hide();
 
   btnSave_ = NewButton("BtnSave");
   btnCancel_ = NewButton("BtnCancel");
@@ -128,6 +142,7 @@ TFrameAPCfg::TFrameAPCfg(QWidget* parent)
   for (QLineEdit* key : edtKey_) {
     connect(key, &QLineEdit::textChanged, this, &TFrameAPCfg::EdtKeyChange);
   }
+  connect(edtPSK_, &QLineEdit::inputRejected, this, &TFrameAPCfg::EdtPSKRejected);
   connect(btnSave_, &TFABitmapBtn::clicked, this, &TFrameAPCfg::BtnSaveClick);
   connect(btnCancel_, &TFABitmapBtn::clicked, this, &TFrameAPCfg::BtnCancelClick);
   connect(btnShare_, &TFABitmapBtn::clicked, this, &TFrameAPCfg::BtnShareClick);
@@ -210,6 +225,9 @@ void TFrameAPCfg::PlaceControls() {
     top += kStackPitch;
   };
   stack(lbWEP_, {cmbWEP_});
+  // WPA2 needs none of the WEP rows: its pass phrase takes the first of them.
+  lbPSK_->setGeometry(kRightCaptions, top, width, kCaptionHeight);
+  edtPSK_->setGeometry(kRightCaptions, top + 18, width, kRowHeight);
   stack(lbAuthen_, {cmbAuthen_});
   stack(lbDefKey_, {cmbDefKey_});
   stack(lbPhrase_, {edtPhrase_});
@@ -222,7 +240,7 @@ void TFrameAPCfg::PlaceControls() {
 
 void TFrameAPCfg::MarkCaptions() {
   PageParts::MarkCaptions(*this, {lbSSID_, lbMode_, lbChannel_, lbPower_, lbWEP_, lbAuthen_,
-                                  lbPhrase_, lbDefKey_, lbKey_});
+                                  lbPhrase_, lbDefKey_, lbKey_, lbPSK_});
 }
 
 void TFrameAPCfg::ResetPage() {
@@ -312,7 +330,15 @@ void TFrameAPCfg::FillWEPList() {
       AddItem(*cmbWEP_, DisplayText(choice.textIndex), choice.level);
     }
   }
+  if (adapter_->Settings().ReadSet(kWPA2Setting, false)) {
+    AddItem(
+        *cmbWEP_,
+        QStringLiteral("%1 (%2)").arg(DisplayText(kStrEncrypt_WPA2_PSK), DisplayText(kStrWPA_AES)),
+        kWPA2Item);
+  }
 }
+
+bool TFrameAPCfg::WPA2Chosen() const { return SelectedValue(*cmbWEP_, 0) == kWPA2Item; }
 
 void TFrameAPCfg::LoadWireless() {
   const WLProfile& profile = FAGlobal().APProfile();
@@ -332,7 +358,9 @@ void TFrameAPCfg::LoadWireless() {
 void TFrameAPCfg::LoadSecurity() {
   const WLProfile& profile = FAGlobal().APProfile();
   loading_ = true;
-  if (!SelectByValue(*cmbWEP_, profile.WEPEncryptionLevel)) SelectFirst(*cmbWEP_);
+  const bool wpa2 =
+      profile.EncryptionMethod == kEncryptWPA2_PSK && SelectByValue(*cmbWEP_, kWPA2Item);
+  if (!wpa2 && !SelectByValue(*cmbWEP_, profile.WEPEncryptionLevel)) SelectFirst(*cmbWEP_);
   CmbWEPSelect();
   if (!SelectByValue(*cmbAuthen_, profile.AuthenticationMode)) SelectFirst(*cmbAuthen_);
   if (!SelectByValue(*cmbDefKey_, profile.DefaultKey)) SelectFirst(*cmbDefKey_);
@@ -340,6 +368,7 @@ void TFrameAPCfg::LoadSecurity() {
   edtPhrase_->SetStoredText(Local(TextOf(profile.PassPhrase)));
   const WEPKeyRules::KeyTexts keys = WEPKeyRules::KeysOf(profile);
   for (int i = 0; i < 4; ++i) KeyEdit(i)->SetStoredText(Local(keys[static_cast<std::size_t>(i)]));
+  edtPSK_->SetStoredText(wpa2 ? Local(TextOf(profile.WPAPassphrase)) : QString());
   loading_ = false;
 }
 
@@ -398,11 +427,26 @@ void TFrameAPCfg::CmbWEPSelect() {
   cmbDefKey_->setEnabled(keys);
   edtPhrase_->clear();
   for (QLineEdit* key : edtKey_) key->clear();
+  edtPSK_->SetPlainText(QString());
+  ShowSecurityRows();
+}
+
+void TFrameAPCfg::ShowSecurityRows() {
+  const bool wpa2 = WPA2Chosen();
+  for (QWidget* row : std::initializer_list<QWidget*>{lbAuthen_, cmbAuthen_, lbDefKey_, cmbDefKey_,
+                                                      lbPhrase_, edtPhrase_, lbKey_}) {
+    row->setVisible(!wpa2);
+  }
+  const int shown = std::max(cmbDefKey_->currentIndex(), 0);
+  for (int i = 0; i < 4; ++i) KeyEdit(i)->setVisible(!wpa2 && i == shown);
+  lbPSK_->setVisible(wpa2);
+  edtPSK_->setVisible(wpa2);
+  edtPSK_->setEnabled(wpa2);
 }
 
 void TFrameAPCfg::CmbDefKeySelect() {
   const int index = std::max(cmbDefKey_->currentIndex(), 0);
-  for (int i = 0; i < 4; ++i) KeyEdit(i)->setVisible(i == index);
+  for (int i = 0; i < 4; ++i) KeyEdit(i)->setVisible(!WPA2Chosen() && i == index);
   lbKey_->setText(StringText(kSection, QStringLiteral("LbKey%1").arg(index + 1),
                              QStringLiteral("Key %1").arg(index + 1)));
   lbKey_->setBuddy(KeyEdit(index));
@@ -460,19 +504,24 @@ void TFrameAPCfg::BtnSaveClick() {
     return;
   }
   WLProfile profile = FAGlobal().APProfile();
-  WEPKeyRules::KeyTexts keys;
-  for (int i = 0; i < 4; ++i) keys[static_cast<std::size_t>(i)] = Bytes(KeyEdit(i)->text());
-  const std::string error = WEPKeyRules::WriteKeys(profile, SelectedValue(*cmbWEP_, 0),
-                                                   SelectedValue(*cmbDefKey_, 0), keys);
-  if (!error.empty()) {
-    ShowMessage(this,
-                StringText(kMessage, QString::fromLatin1(error),
-                           QString::fromLatin1(WEPKeyRules::kBadKeyText)),
-                kMbIconExclamation);
-    return;
+  if (WPA2Chosen()) {
+    if (!SaveWPA2(profile)) return;
+  } else {
+    WEPKeyRules::KeyTexts keys;
+    for (int i = 0; i < 4; ++i) keys[static_cast<std::size_t>(i)] = Bytes(KeyEdit(i)->text());
+    const std::string error = WEPKeyRules::WriteKeys(profile, SelectedValue(*cmbWEP_, 0),
+                                                     SelectedValue(*cmbDefKey_, 0), keys);
+    if (!error.empty()) {
+      ShowMessage(this,
+                  StringText(kMessage, QString::fromLatin1(error),
+                             QString::fromLatin1(WEPKeyRules::kBadKeyText)),
+                  kMbIconExclamation);
+      return;
+    }
+    CopyText(profile.WPAPassphrase, "");
+    profile.AuthenticationMode = SelectedValue(*cmbAuthen_, kAuthOpen);
   }
   const WLProfile& defaults = adapter_->DefaultAPProfile();
-  profile.AuthenticationMode = SelectedValue(*cmbAuthen_, kAuthOpen);
   CopyText(profile.Ssid1,
            std::string_view(ssid.constData(), static_cast<std::size_t>(ssid.size())));
   profile.ABGMode = SelectedValue(*cmbMode_, defaults.ABGMode);
@@ -485,6 +534,35 @@ void TFrameAPCfg::BtnSaveClick() {
   adapter_->UpdateProfile(profile, std::string(TextOf(profile.ProfileName)));
   if (!adapter_->ZeroCfgEnabled()) adapter_->Connect(profile);
   PostToMainWindow(*this, PM_SHOWPAGE, kShowAPInfo);
+}
+
+bool TFrameAPCfg::SaveWPA2(WLProfile& profile) {
+  const QString phrase = edtPSK_->text();
+  if (!WPAPhraseRules::Acceptable(phrase.toStdU16String())) {
+    ShowPSKMessage();
+    edtPSK_->setFocus();
+    return false;
+  }
+  WEPKeyRules::ClearKeys(profile);
+  profile.EncryptionMethod = kEncryptWPA2_PSK;
+  profile.WPAEncryptionType = kWPAAES;
+  profile.AuthenticationMode = kAuthWPA2PSK;
+  CopyText(profile.WPAPassphrase, Bytes(phrase));
+  return true;
+}
+
+void TFrameAPCfg::EdtPSKRejected() {
+  if (pskMessagePosted_) return;
+  pskMessagePosted_ = true;
+  QMetaObject::invokeMethod(this, &TFrameAPCfg::ShowPSKMessage, Qt::QueuedConnection);
+}
+
+void TFrameAPCfg::ShowPSKMessage() {
+  ShowMessage(this,
+              StringText(kMessage, QString::fromLatin1(WPAPhraseRules::kErrorKey),
+                         QString::fromLatin1(WPAPhraseRules::kErrorText)),
+              kMbIconExclamation);
+  pskMessagePosted_ = false;
 }
 
 void TFrameAPCfg::BtnCancelClick() {

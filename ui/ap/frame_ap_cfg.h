@@ -14,12 +14,14 @@ class TEllipsisLabel;
 class TFABitmapBtn;
 class TImage;
 class TSecretEdit;
+struct WLProfile;
 
 // The access-point page "Configuration": name, radio, channel, power and WEP
 // security of the software access point, edited on the access-point working
-// profile. Save stores and applies it; Cancel reloads it. The pass phrase only
-// generates keys and is never stored. Share shows the saved network as a QR
-// code for phones.
+// profile. Save stores and applies it; Cancel reloads it. The WEP pass phrase
+// only generates keys and is never stored. Where the adapter allows it the
+// security list also offers WPA2-PSK, whose pass phrase is stored as station
+// profiles store theirs. Share shows the saved network as a QR code for phones.
 class TFrameAPCfg : public TPropertyPageFrame {
   Q_OBJECT
 
@@ -51,6 +53,13 @@ class TFrameAPCfg : public TPropertyPageFrame {
 
   void FillModeList();
   void FillWEPList();
+  bool WPA2Chosen() const;
+  // Shows the WEP rows or the WPA2 pass phrase row.
+  void ShowSecurityRows();
+  // False, with the message shown, when the WPA2 pass phrase breaks the rule.
+  bool SaveWPA2(WLProfile& profile);
+  void EdtPSKRejected();
+  void ShowPSKMessage();
   void FillChannelList(const ChannelSource& source);
   void EnableControls();
   // Share is offered for networks a phone can join by a code.
@@ -80,6 +89,7 @@ class TFrameAPCfg : public TPropertyPageFrame {
   TEllipsisLabel* lbPhrase_;
   TEllipsisLabel* lbDefKey_;
   TEllipsisLabel* lbKey_;
+  TEllipsisLabel* lbPSK_;
   QLineEdit* edtSSID_;
   QCheckBox* chkHide_;
   QComboBox* cmbMode_;
@@ -90,6 +100,7 @@ class TFrameAPCfg : public TPropertyPageFrame {
   QComboBox* cmbDefKey_;
   TSecretEdit* edtPhrase_;
   std::array<TSecretEdit*, 4> edtKey_;
+  TSecretEdit* edtPSK_;
   TFABitmapBtn* btnSave_;
   TFABitmapBtn* btnCancel_;
   TFABitmapBtn* btnShare_;
@@ -97,6 +108,7 @@ class TFrameAPCfg : public TPropertyPageFrame {
   CNICAdapter* adapter_ = nullptr;
   bool loading_ = false;
   bool phrase_ = false;
+  bool pskMessagePosted_ = false;
   // The SSID as loaded: its bytes are saved unchanged unless the edit changes.
   QByteArray loadedSsid_;
   QString loadedSsidText_;

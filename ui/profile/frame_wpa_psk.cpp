@@ -1,14 +1,14 @@
 #include "ui/profile/frame_wpa_psk.h"
 
 #include <QComboBox>
-#include <QValidator>
-#include <algorithm>
 
 #include "adapter/nic_adapter.h"
 #include "core/fa_global_var.h"
 #include "core/text.h"
 #include "model/wl_enums.h"
+#include "model/wpa_phrase_rules.h"
 #include "ui/controls/ellipsis_label.h"
+#include "ui/controls/psk_validator.h"
 #include "ui/controls/secret_edit.h"
 #include "ui/profile/wizard_controls.h"
 #include "ui/shell/control_texts.h"
@@ -30,25 +30,6 @@ constexpr int32_t kAuthWPAPSK = 4;
 constexpr int32_t kAuthAdHocPSK = 5;
 constexpr int32_t kAuthWPA2PSK = 7;
 
-bool IsHexDigits(const QString& text) {
-  return std::all_of(text.begin(), text.end(), [](QChar c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-  });
-}
-
-bool IsRawKey(const QString& text) {
-  return text.size() == TFrameWPAPSK::kRawKeyDigits && IsHexDigits(text);
-}
-
-// Up to 63 characters of anything; the 64th only when it makes a raw key.
-class PhraseValidator : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    return input.size() <= TFrameWPAPSK::kMaxPhrase || IsRawKey(input) ? Acceptable : Invalid;
-  }
-};
-
 QString Local(std::string_view text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -64,7 +45,7 @@ TFrameWPAPSK::TFrameWPAPSK(QWidget* parent) : TWizardPage("FrameWPAPSK1", "Frame
   edtPhrase_ = new TSecretEdit(this);
   edtPhrase_->setObjectName(QStringLiteral("EdtPhrase"));
   edtPhrase_->setMaxLength(kRawKeyDigits);
-  edtPhrase_->setValidator(new PhraseValidator(edtPhrase_));
+  edtPhrase_->setValidator(new TPSKValidator(edtPhrase_));
   lbEncry_->setBuddy(cmbEncryp_);
   lbPhrase_->setBuddy(edtPhrase_);
   connect(edtPhrase_, &QLineEdit::inputRejected, this, &TFrameWPAPSK::EdtPhraseRejected);
@@ -86,7 +67,7 @@ void TFrameWPAPSK::ResetPage() {
 }
 
 bool TFrameWPAPSK::Acceptable(const QString& phrase) {
-  return (phrase.size() >= kMinPhrase && phrase.size() <= kMaxPhrase) || IsRawKey(phrase);
+  return WPAPhraseRules::Acceptable(phrase.toStdU16String());
 }
 
 bool TFrameWPAPSK::EnterPage(TPropertyPageFrame* previous, int direction, int request) {
@@ -116,9 +97,8 @@ void TFrameWPAPSK::EdtPhraseRejected() {
 
 void TFrameWPAPSK::ShowPhraseMessage() {
   ShowMessage(this,
-              StringText(QStringLiteral("Message"), QStringLiteral("ErPassphrase"),
-                         QStringLiteral("Passphrase should be between 8 to 63 charachers in "
-                                        "ASCII format.")),
+              StringText(QStringLiteral("Message"), QString::fromLatin1(WPAPhraseRules::kErrorKey),
+                         QString::fromLatin1(WPAPhraseRules::kErrorText)),
               kMbIconExclamation);
   limitPosted_ = false;
 }

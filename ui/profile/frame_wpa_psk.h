@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/wpa_phrase_rules.h"
 #include "ui/profile/wizard_page.h"
 
 class QComboBox;
@@ -13,9 +14,7 @@ class TFrameWPAPSK : public TWizardPage {
   Q_OBJECT
 
  public:
-  static constexpr int kMinPhrase = 8;
-  static constexpr int kMaxPhrase = 63;
-  static constexpr int kRawKeyDigits = 64;
+  static constexpr int kRawKeyDigits = WPAPhraseRules::kRawKeyDigits;
 
   explicit TFrameWPAPSK(QWidget* parent = nullptr);
 

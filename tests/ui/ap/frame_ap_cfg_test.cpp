@@ -6,21 +6,26 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <cstring>
 
 #include "adapter/nic_adapter.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
 #include "core/text.h"
+#include "model/profile_ini.h"
 #include "model/wl_enums.h"
 #include "tests/ui/ap/ap_test_support.h"
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"
+#include "ui/ap/form_ap_share.h"
 #include "ui/ap/frame_ap_cfg.h"
 #include "ui/controls/fa_bitmap_btn.h"
+#include "ui/controls/secret_edit.h"
 #include "ui/controls/triface_label.h"
 #include "ui/shell/control_texts.h"
 #include "ui/shell/form_main.h"
+#include "ui/shell/image.h"
 #include "ui/shell/shell_geometry.h"
 #include "ui/shell/show_message.h"
 
@@ -96,6 +101,13 @@ void Type(QLineEdit* edit, const QString& text) {
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
 WLProfile& Working() { return FAGlobal().APProfile(); }
+
+// The profile the program remembers as applied last, in its INI form.
+WLProfile LastApplied() {
+  WLProfile profile{};
+  ProfFromIniFile(*FAGlobal().SettingsFile(), profile, "LastApplyProf");
+  return profile;
+}
 
 }  // namespace
 
@@ -413,6 +425,133 @@ class FrameAPCfgTest : public QObject {
     QCOMPARE(p.List("CmbWEP")->currentData().toInt(), kWEPLevelNone);
     QCOMPARE(p.List("CmbMode")->currentData().toInt(), kModeBG);
     QCOMPARE(p.List("CmbCh")->currentText(), QStringLiteral("6"));
+  }
+
+  void wpa2IsOfferedOnlyWhereTheAdapterAllowsIt() {
+    // The plain installation is checked above: None and WEP only.
+    Page p("SoftAPWPA2PSK=1\r\n");
+    QVERIFY(p.Attached());
+    QCOMPARE(Items(*p.List("CmbWEP")),
+             QStringLiteral("Disabled=0|64 bit WEP=1|128 bit WEP=2|WPA2-PSK (AES)=262"));
+    QVERIFY(!p.Edit("EdtPSK")->isVisible());
+    Choose(p.List("CmbWEP"), 262);
+    // The WEP rows give way to the pass phrase.
+    for (const char* hidden : {"CmbAuthen", "CmbDefKey", "EdtPhrase", "EdtKey1", "LbKey"}) {
+      QVERIFY2(!p.Get<QWidget>(hidden)->isVisible(), hidden);
+    }
+    QVERIFY(p.Edit("EdtPSK")->isVisible());
+    QVERIFY(p.Edit("EdtPSK")->isEnabled());
+    QCOMPARE(p.Get<QLabel>("LbPSK")->buddy(), p.Edit("EdtPSK"));
+    Choose(p.List("CmbWEP"), kWEPLevel64);
+    QVERIFY(!p.Edit("EdtPSK")->isVisible());
+    QVERIFY(p.Key(1)->isVisible());
+  }
+
+  void wpa2PassPhraseFollowsTheStationRule_data() {
+    QTest::addColumn<QString>("phrase");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("7") << QStringLiteral("1234567") << false;
+    QTest::newRow("8") << QStringLiteral("12345678") << true;
+    QTest::newRow("63") << QString(63, u'x') << true;
+    QTest::newRow("64 hexadecimal digits") << QString(64, u'C') << true;
+  }
+
+  void wpa2PassPhraseFollowsTheStationRule() {
+    QFETCH(QString, phrase);
+    QFETCH(bool, accepted);
+    Page p("SoftAPWPA2PSK=1\r\n");
+    QVERIFY(p.Attached());
+    const WLProfile before = Working();
+    Choose(p.List("CmbWEP"), 262);
+    Type(p.Edit("EdtPSK"), phrase);
+    QCOMPARE(p.Edit("EdtPSK")->text(), phrase);
+    p.Save();
+    if (!accepted) {
+      QCOMPARE(p.messages.size(), 1);
+      QCOMPARE(p.messages[0].text,
+               QStringLiteral("Passphrase should be between 8 to 63 charachers in ASCII format."));
+      QCOMPARE(p.messages[0].flags, 0x30);
+      QCOMPARE(std::memcmp(&Working(), &before, sizeof before), 0);
+      QCOMPARE(p.window.CurrentPage(), p.page);
+      return;
+    }
+    QVERIFY(p.messages.isEmpty());
+    QCOMPARE(QString::fromLatin1(Working().WPAPassphrase), phrase);
+  }
+
+  void typingPastTheLimitShowsTheMessage() {
+    Page p("SoftAPWPA2PSK=1\r\n");
+    QVERIFY(p.Attached());
+    Choose(p.List("CmbWEP"), 262);
+    // A 64th character that does not make 64 hexadecimal digits is refused.
+    Type(p.Edit("EdtPSK"), QString(63, u'x') + QStringLiteral("yz"));
+    QCOMPARE(p.Edit("EdtPSK")->text(), QString(63, u'x'));
+    QTRY_COMPARE_WITH_TIMEOUT(p.messages.size(), 1, kWait);
+    QCOMPARE(p.messages[0].text,
+             QStringLiteral("Passphrase should be between 8 to 63 charachers in ASCII format."));
+  }
+
+  void wpa2AccessPointIsStoredAppliedReloadedAndShared() {
+    Page p("SoftAPWPA2PSK=1\r\n");
+    QVERIFY(p.Attached());
+    // A WEP key left from before must not stay in the WPA2 profile.
+    Choose(p.List("CmbWEP"), kWEPLevel64);
+    Type(p.Key(1), QStringLiteral("abcde"));
+    p.Save();
+    QCOMPARE(Working().EncryptionMethod, kEncryptWEP);
+    p.window.ShowPage(UiTest::FindChild<TTrifaceLabel>(p.window, "LbAPCfg"), 0);
+    p.Edit("EdtSSID")->selectAll();
+    Type(p.Edit("EdtSSID"), QStringLiteral("OrvShare"));
+    Choose(p.List("CmbWEP"), 262);
+    Type(p.Edit("EdtPSK"), QStringLiteral("orvane;hotspot"));
+    p.Save();
+    QVERIFY(p.messages.isEmpty());
+
+    const WLProfile& saved = Working();
+    QCOMPARE(saved.EncryptionMethod, kEncryptWPA2_PSK);
+    QCOMPARE(saved.WPAEncryptionType, kWPAAES);
+    QCOMPARE(TextOf(saved.WPAPassphrase), "orvane;hotspot");
+    QCOMPARE(saved.AuthenticationMode, 7);
+    QCOMPARE(saved.WEPEncryptionLevel, kWEPLevelNone);
+    QCOMPARE(TextOf(saved.WEPKey1), "");
+    std::vector<WLProfile> list;
+    p.window.Adapter()->GetProfileList(1, list);
+    QCOMPARE(list.size(), std::size_t{1});
+    QCOMPARE(std::memcmp(&list.front(), &saved, sizeof saved), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(ApTest::RunningAs(*p.window.Adapter(), "OrvShare"), kWait);
+    WLANStatus status{};
+    p.window.Adapter()->GetStatus(status);
+    QCOMPARE(status.SecurityMode, kEncryptWPA2_PSK);
+
+    // The INI form carries it in the station fields.
+    QTRY_COMPARE_WITH_TIMEOUT(TextOf(LastApplied().WPAPassphrase), "orvane;hotspot", kWait);
+    QCOMPARE(LastApplied().EncryptionMethod, kEncryptWPA2_PSK);
+    QCOMPARE(LastApplied().WPAEncryptionType, kWPAAES);
+
+    // Back on the page: chosen again, the phrase masked.
+    p.window.ShowPage(UiTest::FindChild<TTrifaceLabel>(p.window, "LbAPCfg"), 0);
+    QCOMPARE(p.List("CmbWEP")->currentData().toInt(), 262);
+    auto* phrase = p.Get<TSecretEdit>("EdtPSK");
+    QVERIFY(phrase->isVisible());
+    QVERIFY(phrase->IsMasked());
+    QCOMPARE(phrase->text(), QStringLiteral("orvane;hotspot"));
+
+    // Share gives phones the WPA text with the pass phrase.
+    std::string shown;
+    QImage picture;
+    QTimer::singleShot(0, this, [&] {
+      TFormBase* top = TFormBase::TopModalForm();
+      if (auto* share = qobject_cast<TFormAPShare*>(top)) {
+        shown = share->CodeText();
+        picture = UiTest::FindChild<TImage>(*share, "ImgQRCode")->Picture();
+      }
+      if (top != nullptr) top->reject();
+    });
+    p.Get<TFABitmapBtn>("BtnShare")->click();
+    QCOMPARE(shown, std::string("WIFI:T:WPA;S:OrvShare;P:orvane\\;hotspot;;"));
+    const auto read = ApTest::ReadQrCode(picture);
+    if (!read) QSKIP("zbarimg is not installed");
+    QCOMPARE(read->toStdString(), shown);
   }
 
   void ssidBytesSurviveASaveAndNewNamesAreCutAtWholeCharacters() {
