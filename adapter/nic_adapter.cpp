@@ -19,7 +19,7 @@
 
 namespace {
 
-enum ToDoOperation { kDoConnect = 1, kDoSetZeroCfg = 2 };
+enum ToDoOperation { kDoConnect = 1, kDoSetZeroCfg = 2, kDoIPConfig = 3 };
 
 constexpr int kDetectRetries = 10;
 
@@ -48,6 +48,7 @@ void CNICAdapter::Shared::LaunchToDoFunc() {
     if (terminated) return;
     if (*operation == kDoConnect) DoConnect();
     if (*operation == kDoSetZeroCfg) DoSetZeroCfg();
+    if (*operation == kDoIPConfig) DoIPConfig();
   }
 }
 
@@ -78,8 +79,14 @@ void CNICAdapter::Shared::DoConnect() {
   applied.Put(std::move(taken));
   const DeviceEventSkip skip(*this);
   notifier->Send(PM_CONNECT, profile.FuncMode, stop);
+  if (Apply(profile)) Sleep(timing.afterConnect);
+}
+
+// The settling pause after a profile is applied is taken without the library
+// lock, so the window can go on using the adapter meanwhile.
+bool CNICAdapter::Shared::Apply(const WLProfile& profile) {
   const HeldLock lock(*this);
-  if (!lock) return;
+  if (!lock) return false;
   const OrvwlApi& api = library.Api();
   if (profile.ApplyNetwork) {
     NetworkInfo current{};
@@ -103,8 +110,9 @@ void CNICAdapter::Shared::DoConnect() {
                         TextOf(profile.ProfileName));
     }
     if (IniFile* ini = global.SettingsFile()) ProfToIniFile(*ini, profile, "LastApplyProf");
-    Sleep(timing.afterConnect);
+    return true;
   }
+  return false;
 }
 
 void CNICAdapter::Shared::DoSetZeroCfg() {
@@ -116,6 +124,22 @@ void CNICAdapter::Shared::DoSetZeroCfg() {
   if (running != zeroCfg) {
     DebugLog("Set ZeroCfg: %d", zeroCfg ? 1 : 0);
     library.Api().ORVWL_Set_WZCService(zeroCfg ? 1 : 0);
+  }
+}
+
+void CNICAdapter::Shared::DoIPConfig() {
+  const int flags = ipFlags.exchange(0);
+  if (flags == 0) return;
+  try {
+    const HeldLock lock(*this);
+    if (!lock) return;
+    if (flags & kIPRelease) {
+      library.Api().ORVWL_IPRelease();
+      Sleep(timing.afterRelease);
+    }
+    if (flags & kIPRenew) library.Api().ORVWL_IPRenew();
+  } catch (...) {
+    DebugLog("Exception(CNICAdapter::DoIPConfig)");
   }
 }
 
@@ -162,7 +186,7 @@ void CNICAdapter::Initial() {
   DebugLog("CNICAdapter::Initial()");
   Shared& s = *shared_;
   {
-    const Shared::HeldLock lock(s);
+    const Shared::HeldLock lock(s, Shared::kWindowLockWait);
     if (!lock) return;
     const OrvwlApi& api = s.library.Api();
     api.ORVWL_DevDetect(&s.device);
@@ -309,19 +333,19 @@ void CNICAdapter::WriteUseWZC(bool flag) {
 
 void CNICAdapter::SetAntenna(uint8_t value) {
   if (!enableAntenna_) return;
-  const Shared::HeldLock lock(*shared_);
+  const Shared::HeldLock lock(*shared_, Shared::kWindowLockWait);
   if (lock) shared_->library.Api().ORVWL_SetOID(kOidVendorAntenna, &value, 1);
 }
 
 void CNICAdapter::StartSiteSurvey() {
-  const Shared::HeldLock lock(*shared_);
+  const Shared::HeldLock lock(*shared_, Shared::kWindowLockWait);
   if (lock) shared_->library.Api().ORVWL_SiteSurveyScan();
 }
 
 void CNICAdapter::GetSiteList(std::vector<SiteSurveyEntry>& list) {
   auto buffer = std::make_unique<SurveyBuffer>();
   {
-    const Shared::HeldLock lock(*shared_);
+    const Shared::HeldLock lock(*shared_, Shared::kWindowLockWait);
     if (!lock) return;
     shared_->library.Api().ORVWL_SiteSurveyGet(buffer.get(), sizeof(SurveyBuffer));
   }
@@ -343,7 +367,7 @@ void CNICAdapter::GetSiteList(std::vector<SiteSurveyEntry>& list) {
 void CNICAdapter::GetStationList(std::vector<APStation>& list) {
   auto buffer = std::make_unique<StationBuffer>();
   {
-    const Shared::HeldLock lock(*shared_);
+    const Shared::HeldLock lock(*shared_, Shared::kWindowLockWait);
     if (!lock) return;
     shared_->library.Api().ORVWL_GetAPStationList(buffer.get());
   }
@@ -351,7 +375,7 @@ void CNICAdapter::GetStationList(std::vector<APStation>& list) {
 }
 
 void CNICAdapter::GetCertificateList(std::vector<CertificateEntry>& list, int32_t store) {
-  const Shared::HeldLock lock(*shared_);
+  const Shared::HeldLock lock(*shared_, Shared::kWindowLockWait);
   if (!lock) return;
   const CertificateEntry* entries = nullptr;
   const int32_t count = shared_->library.Api().ORVWL_EnumCertificates(&entries, store);
@@ -374,7 +398,7 @@ int CNICAdapter::FillAllowedChannels(bool softAP, int32_t* buffer, int capacity,
   auto channels = std::make_unique<ChannelList>();
   int count = 0;
   {
-    const Shared::HeldLock lock(*shared_);
+    const Shared::HeldLock lock(*shared_, Shared::kWindowLockWait);
     if (!lock) return 0;
     const OrvwlApi& api = shared_->library.Api();
     for (int32_t band : {kBand80211b, kBand80211g, kBand80211a}) {
@@ -418,13 +442,9 @@ void CNICAdapter::IPConfig(int flags) {
   Shared& s = *shared_;
   try {
     if (s.global.OSLevel() >= 6) {
-      const Shared::HeldLock lock(s);
-      if (!lock) return;
-      if (flags & kIPRelease) {
-        s.library.Api().ORVWL_IPRelease();
-        s.Sleep(s.timing.afterRelease);
-      }
-      if (flags & kIPRenew) s.library.Api().ORVWL_IPRenew();
+      // Release, pause and renew take seconds: the worker does them.
+      s.ipFlags |= flags & (kIPRelease | kIPRenew);
+      QueueToDo(kDoIPConfig);
       return;
     }
     const std::string name = s.settings.ReadSet("NicDesc", TextOf(s.device.Description));

@@ -87,7 +87,7 @@ void CNICAdapter::ReadProfileList(int32_t kind, std::vector<WLProfile>& list) {
   DebugLog("CNICAdapter::ReadProfileList()");
   std::vector<WLProfile> scratch;
   {
-    const Shared::HeldLock lock(*shared_);
+    const Shared::HeldLock lock(*shared_, Shared::kWindowLockWait);
     if (!lock) return;
     const OrvwlApi& api = shared_->library.Api();
     const WLProfile& base = kind == 0 ? defaultProfile_ : defaultAPProfile_;
@@ -151,7 +151,7 @@ int CNICAdapter::AddProfile(const WLProfile& profile) {
   const std::string name(TextOf(profile.ProfileName));
   if (ProfileExists(name)) return UpdateProfile(profile, name);
   {
-    const Shared::HeldLock lock(*shared_);
+    const Shared::HeldLock lock(*shared_, Shared::kWindowLockWait);
     if (!lock) return 0;
     shared_->library.Api().ORVWL_SetWLProfile(name.c_str(), &profile);
   }
@@ -171,7 +171,7 @@ int CNICAdapter::DeleteProfile(int32_t kind, const std::string& name) {
   const int position = FindName(list, name);
   if (position < 0) return 0;
   {
-    const Shared::HeldLock lock(*shared_);
+    const Shared::HeldLock lock(*shared_, Shared::kWindowLockWait);
     if (!lock) return 0;
     shared_->library.Api().ORVWL_DeleteWLProfile(name.c_str());
   }
@@ -190,7 +190,7 @@ int CNICAdapter::UpdateProfile(const WLProfile& profile, const std::string& oldN
   if (position < 0) return 0;
   const std::string name(TextOf(profile.ProfileName));
   {
-    const Shared::HeldLock lock(*shared_);
+    const Shared::HeldLock lock(*shared_, Shared::kWindowLockWait);
     if (!lock) return 0;
     const OrvwlApi& api = shared_->library.Api();
     api.ORVWL_DeleteWLProfile(oldName.c_str());

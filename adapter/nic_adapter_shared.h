@@ -31,12 +31,16 @@ struct CNICAdapter::Shared {
     return s;
   }
 
+  // The window thread waits no longer than this for the library: a call stuck
+  // in it on another thread costs the window one short pause, not a freeze.
+  static constexpr Ms kWindowLockWait{50};
+
   // A lock wait that ends on the stop event means the manager is going away;
   // a manager that is going away takes the lock no more.
-  bool Lock() {
+  bool Lock(Ms bound) {
     if (terminated) return false;
-    if (library.Lock(stop)) return true;
-    terminated = true;
+    if (library.Lock(stop, bound)) return true;
+    if (stop.IsSet()) terminated = true;
     return false;
   }
   void Unlock() { library.Unlock(); }
@@ -45,7 +49,9 @@ struct CNICAdapter::Shared {
   // exception included, so no later call waits for ever.
   class HeldLock {
    public:
-    explicit HeldLock(Shared& shared) : shared_(shared), held_(shared.Lock()) {}
+    // The worker waits as long as it takes; the window thread passes kWindowLockWait.
+    explicit HeldLock(Shared& shared, Ms bound = Event::kInfinite)
+        : shared_(shared), held_(shared.Lock(bound)) {}
     ~HeldLock() {
       if (held_) shared_.Unlock();
     }
@@ -83,7 +89,9 @@ struct CNICAdapter::Shared {
   void LaunchToDoFunc();
   void CollectStatus();
   void DoConnect();
+  bool Apply(const WLProfile& profile);
   void DoSetZeroCfg();
+  void DoIPConfig();
 
   CFAGlobalVar& global;
   WLLibrary& library;
@@ -97,6 +105,7 @@ struct CNICAdapter::Shared {
   Event toDo;
   std::atomic<bool> terminated{false};
   std::atomic<bool> zeroCfg{false};
+  std::atomic<int> ipFlags{0};  // IPConfig flags the worker has yet to carry out
   ToDoQueue<int> queue;
   GuardedSlot<WLANStatus> status;
   GuardedSlot<NetworkInfo> ipInfo;

@@ -38,8 +38,10 @@ bool WLLibrary::Use(const OrvwlApi& api) {
   return true;
 }
 
-bool WLLibrary::Lock(Event& stop) {
-  if (Event::WaitAny({&lock_, &stop}) == 0) return true;
+bool WLLibrary::Lock(Event& stop, std::chrono::milliseconds bound) {
+  const int woke = Event::WaitAny({&lock_, &stop}, bound);
+  if (woke == 0) return true;
+  if (woke == Event::kTimeout) return false;
   stop.Set();  // keep the stop visible to the owner's other waits
   return false;
 }

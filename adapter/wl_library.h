@@ -28,9 +28,10 @@ class WLLibrary {
   bool IsLoaded() const { return loaded_; }
   const OrvwlApi& Api() const { return api_; }
 
-  // Waits for the library lock together with the caller's stop event. False
-  // when the stop event ended the wait: the caller then does nothing.
-  bool Lock(Event& stop);
+  // Waits for the library lock together with the caller's stop event, at
+  // most `bound`. False when the stop event or the bound ended the wait: the
+  // caller then does nothing.
+  bool Lock(Event& stop, std::chrono::milliseconds bound = Event::kInfinite);
   void Unlock();
 
   // With the lock held: media-connect state, then the full status.

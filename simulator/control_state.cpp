@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::string_view kKindNames[] = {"fail", "hang", "count", "garbage"};
+constexpr std::string_view kKindNames[] = {"fail", "hang", "count", "garbage", "stuck"};
 
 std::optional<int64_t> Number(const KeySection& section, std::string_view key) {
   const KeyEntry* entry = section.Find(key);
@@ -37,6 +37,7 @@ bool SupportsFault(EntryPoint call, FaultKind kind) {
   switch (kind) {
     case FaultKind::kFail:
     case FaultKind::kHang:
+    case FaultKind::kStuck:
       return true;
     case FaultKind::kCount:
       return call == EntryPoint::ORVWL_SiteSurveyGet;

@@ -15,7 +15,9 @@
 // its stamp changes. One-shot requests (traffic, faults) carry ids, so each
 // library acts on a request once, however often it reads the file.
 
-enum class FaultKind { kFail, kHang, kCount, kGarbage };
+// kStuck: the call answers only once the fault is cleared, as a library that
+// never returns, yet lets a test or campaign end.
+enum class FaultKind { kFail, kHang, kCount, kGarbage, kStuck };
 
 struct FaultRequest {
   uint64_t id = 0;

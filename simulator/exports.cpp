@@ -32,6 +32,10 @@ int32_t Faulted(EntryPoint entry, Body& body) {
     case FaultKind::kHang:
       std::this_thread::sleep_for(std::chrono::milliseconds(fault->value));
       return body(nullptr);
+    case FaultKind::kStuck:
+      while (Sim().FaultArmed(fault->id))
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      return body(nullptr);
     case FaultKind::kCount:
     case FaultKind::kGarbage:
       return body(&*fault);

@@ -140,6 +140,15 @@ std::optional<FaultRequest> SimAdapter::TakeFault(EntryPoint entry) {
   return std::nullopt;
 }
 
+bool SimAdapter::FaultArmed(uint64_t id) {
+  std::lock_guard lock(mutex_);
+  PollControl();
+  for (const FaultRequest& fault : faults_) {
+    if (fault.id == id) return true;
+  }
+  return false;
+}
+
 void SimAdapter::PublishLive() {
   std::lock_guard lock(mutex_);
   live_.Publish(Live(), clock_.UnixMsAt(NowMs()));

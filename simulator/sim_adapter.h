@@ -35,6 +35,8 @@ class SimAdapter {
 
   // The next injected fault for this entry point, if one is due.
   std::optional<FaultRequest> TakeFault(EntryPoint entry);
+  // Whether the control file still holds the fault (cleared faults are gone).
+  bool FaultArmed(uint64_t id);
   // Rewrites this process's live state file when what it shows has changed.
   void PublishLive();
 

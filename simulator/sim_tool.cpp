@@ -77,7 +77,7 @@ ToolResult Fault(const std::vector<std::string>& args, ControlState& state) {
   const auto call = FindEntryPoint(args[1]);
   if (!call) return Fail("no entry point named '" + args[1] + "'");
   const auto kind = ParseFaultKind(args[2]);
-  if (!kind) return Fail("fault kinds are fail, hang, count and garbage");
+  if (!kind) return Fail("fault kinds are fail, hang, count, garbage and stuck");
   if (!SupportsFault(*call, *kind)) {
     return Fail(std::string(EntryPointName(*call)) + " cannot show '" + args[2] + "'");
   }
@@ -182,6 +182,7 @@ usage: orvwl-sim [--home DIR] [--root NAME] COMMAND [ARGUMENTS]
                                   ... claim N survey entries
   fault CALL garbage [TIMES]      ... fill its buffer with garbage (survey,
                                   status, network info, station list, OIDs)
+  fault CALL stuck [TIMES]        ... never answer until the faults are cleared
   fault clear                     disarm every fault
   advance MS                      move the simulator's clock on (the only way
                                   it moves in a scenario with clock = manual)

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -139,6 +141,60 @@ TEST(NicAdapterSimulatorTest, ANetworkNameWithALineBreakIsJoinedAndKeptOnOneLine
   EXPECT_EQ(kept.EncryptionMethod, cafe.EncryptionMethod);
   EXPECT_STREQ(kept.Ssid1, "Cafe  EncryptionMethod=2");
   EXPECT_EQ(settings.KeyNames("LastApplyProf").size(), ProfileIniKeyValues(cafe).size());
+  adapter.reset();
+}
+
+}  // namespace
+
+namespace {
+
+// A long run for the leak checker (campaign/leak-soak.sh runs it under
+// AddressSanitizer): 1000 scans read and 10 000 status ticks on a link with
+// traffic. Skipped unless ORV_LEAK_SOAK is set.
+TEST(NicAdapterSimulatorTest, ThousandScansAndTenThousandStatusTicks) {
+  if (std::getenv("ORV_LEAK_SOAK") == nullptr) GTEST_SKIP() << "ORV_LEAK_SOAK is not set";
+  TempDir dir;
+  fs::copy_file(std::string(ORV_BIN_DIR) + "/ORVWL.DLL", dir.File("ORVWL.DLL"));
+  WriteFile(dir.File("ORVWL.sim"),
+            "[adapter]\nseed = 7\nscan_ms = 1\nassociate_ms = 10\n"
+            "[network]\nssid = OrvOpen\nchannel = 6\nradio = g\nsecurity = 0\nsignal = -50\n");
+  const std::string home = dir.File("home");
+  ::setenv("ORVWL_SIM_HOME", home.c_str(), 1);
+  CFAGlobalVar global;
+  WLLibrary library;
+  ASSERT_TRUE(global.Startup(0, dir.File("X"), library));
+  AdapterIdent ident{};
+  CopyText(ident.HardwareId, "SIM\\ORVWL_0001");
+  CopyText(ident.Tag, kAdapterIdentTag);
+  auto notifier = std::make_shared<CountingNotifier>();
+  CNICAdapter::Dependencies deps;
+  deps.global = &global;
+  deps.library = &library;
+  deps.timing = {milliseconds(1), milliseconds(1), milliseconds(2000),
+                 milliseconds(1), milliseconds(1), milliseconds(1)};
+  auto adapter = std::make_unique<CNICAdapter>(notifier, 0, ident, deps);
+  WLProfile profile = adapter->DefaultProfile();
+  CopyText(profile.ProfileName, "Open");
+  CopyText(profile.Ssid1, "OrvOpen");
+  adapter->Connect(profile);
+  ASSERT_EQ(RunProgram(std::string(ORV_BIN_DIR) + "/orvwl-sim", {"traffic", "8000", "3600"},
+                       {"ORVWL_SIM_HOME=" + home}),
+            0);
+  int scans = 0;
+  for (; scans < 1000; ++scans) {
+    adapter->StartSiteSurvey();
+    std::vector<SiteSurveyEntry> sites;
+    ASSERT_TRUE(WaitUntil([&] {
+      adapter->GetSiteList(sites);
+      return !sites.empty();
+    })) << "scan "
+        << scans;
+  }
+  ASSERT_TRUE(WaitUntil([&] { return notifier->statusPosts >= 10000; }, std::chrono::minutes(10)));
+  WLANStatus status{};
+  adapter->GetStatus(status);
+  EXPECT_EQ(status.MediaState, kMediaConnected);
+  std::printf("leak soak: %d scans, %d status ticks\n", scans, notifier->statusPosts.load());
   adapter.reset();
 }
 

@@ -536,11 +536,55 @@ TEST_F(NicAdapterTest, DestroyingWhileConnectWaitsForTheWindowReturns) {
   EXPECT_EQ(CallCount("ORVWL_SetWLANStatus"), 0);
 }
 
+// The window thread never waits for a call stuck in the library on the
+// worker: its operations return without effect, and the address renewal it
+// asks for runs on the worker once the library answers again.
+TEST_F(NicAdapterTest, WindowCallsGiveUpWhileTheWorkerIsStuckInTheLibrary) {
+  auto adapter = Make();
+  const int scans = CallCount("ORVWL_SiteSurveyScan");
+  std::vector<WLProfile> before;
+  adapter->GetProfileList(0, before);
+  ASSERT_FALSE(before.empty());
+  g->blockStatus = true;
+  const int statuses = CallCount("ORVWL_GetWLANStatus");
+  ASSERT_TRUE(WaitUntil([&] { return CallCount("ORVWL_GetWLANStatus") > statuses; }));
+
+  auto window = std::async(std::launch::async, [&] {
+    adapter->StartSiteSurvey();
+    std::vector<SiteSurveyEntry> sites;
+    adapter->GetSiteList(sites);
+    std::vector<WLProfile> list;
+    adapter->ReadProfileList(0, list);
+    adapter->IPConfig(CNICAdapter::kIPRelease | CNICAdapter::kIPRenew);
+    return sites.empty() && list.empty();
+  });
+  const bool returned = window.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+  if (!returned) g->release.Set();  // lets the stuck window call end with the test
+  ASSERT_TRUE(returned);
+  EXPECT_TRUE(window.get());
+  EXPECT_EQ(CallCount("ORVWL_SiteSurveyScan"), scans);
+  std::vector<WLProfile> after;
+  adapter->GetProfileList(0, after);
+  EXPECT_EQ(after.size(), before.size()) << "a list not read is kept as it was";
+  EXPECT_EQ(CallCount("ORVWL_IPRelease"), 0);
+
+  g->blockStatus = false;
+  g->release.Set();
+  EXPECT_TRUE(WaitUntil([] { return CallCount("ORVWL_IPRenew") == 1; }));
+  EXPECT_EQ(CallCount("ORVWL_IPRelease"), 1);
+  adapter->StartSiteSurvey();
+  EXPECT_EQ(CallCount("ORVWL_SiteSurveyScan"), scans + 1);
+}
+
 TEST_F(NicAdapterTest, LibraryLockComesBackAfterALibraryCallThrows) {
-  table.ORVWL_IPRenew = [](void) -> int32_t { throw std::runtime_error("renew failed"); };
+  table.ORVWL_IPRenew = [](void) -> int32_t {
+    CountCall("ORVWL_IPRenew");
+    throw std::runtime_error("renew failed");
+  };
   auto adapter = Make();
   const int scans = CallCount("ORVWL_SiteSurveyScan");
   adapter->IPConfig(CNICAdapter::kIPRenew);
+  ASSERT_TRUE(WaitUntil([] { return CallCount("ORVWL_IPRenew") == 1; }));
   auto scan = std::async(std::launch::async, [&] { adapter->StartSiteSurvey(); });
   EXPECT_EQ(scan.wait_for(std::chrono::seconds(5)), std::future_status::ready);
   adapter.reset();  // ends a wait that never got the lock

@@ -75,6 +75,33 @@ TEST_F(StartupTest, SingleInstanceAndCloseBetweenRealProcesses) {
   EXPECT_EQ(first->Wait(milliseconds(5000)), 0);
 }
 
+// Twenty starts at once leave exactly one running; a close racing a start
+// never leaves two running, nor a start that no close can end.
+TEST_F(StartupTest, SimultaneousStartsLeaveOneAndACloseRacingAStartStrandsNone) {
+  std::vector<std::unique_ptr<ChildProcess>> starts;
+  for (int i = 0; i < 20; ++i) starts.push_back(Start({}));
+  const auto running = [&] {
+    return std::count_if(starts.begin(), starts.end(), [](auto& p) { return p->Running(); });
+  };
+  ASSERT_TRUE(WaitUntil([&] { return running() <= 1; }, milliseconds(60000)));
+  EXPECT_EQ(running(), 1);
+  EXPECT_EQ(Run({"/Close"}), 0);
+  EXPECT_TRUE(WaitUntil([&] { return running() == 0; }));
+  for (auto& start : starts) EXPECT_EQ(start->Wait(milliseconds(1000)), 0);
+
+  for (int round = 0; round < 5; ++round) {
+    auto start = Start({});
+    auto close = Start({"/Close"});
+    EXPECT_EQ(close->Wait(milliseconds(20000)), 0) << "round " << round;
+    // The start either took the close or runs alone and takes the next one.
+    EXPECT_TRUE(WaitUntil([&] {
+      return !start->Running() || fs::exists(runtime.Path() + "/run/Or-Vane_NotifyMsg.sock");
+    }));
+    EXPECT_EQ(Run({"/Close"}), 0) << "round " << round;
+    EXPECT_EQ(start->Wait(milliseconds(20000)), 0) << "round " << round;
+  }
+}
+
 TEST_F(StartupTest, CloseWithNobodyRunningEndsAtOnce) {
   EXPECT_EQ(Run({"/Close", "/UI"}), 0);
   EXPECT_FALSE(fs::exists(runtime.Path() + "/run/Or-Vane_Mutex.lock"));

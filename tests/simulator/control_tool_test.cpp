@@ -134,6 +134,22 @@ TEST(ControlToolTest, InjectedFaultsShowOnceEachAndThenClear) {
   EXPECT_EQ(api.ORVWL_QueryOID(kOidGenMediaConnectStatus, &media, 4, nullptr), 0);
 }
 
+TEST(ControlToolTest, AStuckCallAnswersOnlyOnceTheFaultIsCleared) {
+  SimLibrary sim;
+  ASSERT_EQ(sim.Tool({"fault", "GetWLANStatus", "stuck"}), 0);
+  std::atomic<bool> answered{false};
+  std::thread caller([&] {
+    sim.Status();
+    answered = true;
+  });
+  // The tool's own calls go on while one call is stuck.
+  ASSERT_EQ(sim.Tool({"closer"}), 0);
+  EXPECT_FALSE(WaitUntil([&] { return answered.load(); }, milliseconds(300)));
+  ASSERT_EQ(sim.Tool({"fault", "clear"}), 0);
+  EXPECT_TRUE(WaitUntil([&] { return answered.load(); }));
+  caller.join();
+}
+
 TEST(ControlToolTest, ResetForgetsEveryChange) {
   SimLibrary sim;
   ASSERT_EQ(sim.Tool({"unplug"}), 0) << "no utility listening is no error";
