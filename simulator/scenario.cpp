@@ -131,7 +131,7 @@ bool CheckCredentials(const ScenarioNetwork& n, std::string& problem) {
     case KeyManagement::kPsk: {
       const bool phrase =
           n.passphrase.size() >= 8 && n.passphrase.size() <= 63 && IsPrintableAscii(n.passphrase);
-      const bool raw = n.passphrase.size() == 64 && IsHexText(n.passphrase);
+      const bool raw = n.passphrase.size() == 64 && AllHexDigits(n.passphrase);
       if (!phrase && !raw) problem = "passphrase needs 8-63 printable characters or 64 hex digits";
       break;
     }
