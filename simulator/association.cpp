@@ -20,7 +20,7 @@ struct StoredReport {
 };
 static_assert(sizeof(StoredReport) <= sizeof(WLANStatus::reserved2788));
 
-bool IsRawPsk(std::string_view text) { return text.size() == 64 && IsHexText(text); }
+bool IsRawPsk(std::string_view text) { return text.size() == 64 && AllHexDigits(text); }
 
 Psk RawPsk(std::string_view hex) {
   Psk psk{};

@@ -36,12 +36,13 @@ ToolResult AddNetwork(const std::vector<std::string>& args, ControlState& state)
   const auto removed = std::find(state.removed.begin(), state.removed.end(), ssid);
   const bool wasRemoved = removed != state.removed.end();
   if (wasRemoved) state.removed.erase(removed);
-  if (wasRemoved && args.size() == 2) return Changed("network " + ssid + " is back");
+  if (wasRemoved && args.size() == 2) return Changed("network " + EscapeBytes(ssid) + " is back");
   KeySection section;
   section.Add("ssid", ssid);
   for (std::size_t i = 2; i < args.size(); ++i) {
     const std::size_t equals = args[i].find('=');
-    if (equals == std::string::npos) return Fail("expected key=value, got '" + args[i] + "'");
+    if (equals == std::string::npos)
+      return Fail("expected key=value, got '" + EscapeBytes(args[i]) + "'");
     section.Add(args[i].substr(0, equals), args[i].substr(equals + 1));
   }
   ScenarioNetwork network;
@@ -200,10 +201,13 @@ root (default Or-Vane), whose channel hears about plug, unplug and resume.
 
 std::string DescribeState(const ControlState& state, const Scenario& scenario, int64_t unixMs) {
   std::ostringstream out;
-  out << "scenario:  " << scenario.source << "\n";
-  for (const std::string& warning : scenario.warnings) out << "  warning: " << warning << "\n";
+  // Every text that came from a file or a command line is escaped: a scenario
+  // may hold any byte, and a NUL or line break must not cut or split the output.
+  out << "scenario:  " << EscapeBytes(scenario.source) << "\n";
+  for (const std::string& warning : scenario.warnings)
+    out << "  warning: " << EscapeBytes(warning) << "\n";
   out << "adapter:   " << (state.plugged ? "plugged in" : "pulled out") << ", MAC "
-      << FormatMac(scenario.mac) << ", domain " << scenario.domain << "\n";
+      << FormatMac(scenario.mac) << ", domain " << EscapeBytes(scenario.domain) << "\n";
   out << "signal:    " << (state.signalOffset > 0 ? "+" : "") << state.signalOffset << " dB\n";
   out << "networks:\n";
   const auto line = [&](const ScenarioNetwork& n, const char* note) {

@@ -62,7 +62,7 @@ std::optional<std::vector<uint8_t>> ParseHex(std::string_view text) {
   return out;
 }
 
-bool IsHexText(std::string_view text) {
+bool AllHexDigits(std::string_view text) {
   for (char c : text) {
     if (HexValue(c) < 0) return false;
   }

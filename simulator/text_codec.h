@@ -20,7 +20,7 @@ std::string_view Trim(std::string_view text);
 std::string HexUpper(std::span<const uint8_t> bytes);
 // Whole text as pairs of hexadecimal digits (either case), nothing else.
 std::optional<std::vector<uint8_t>> ParseHex(std::string_view text);
-bool IsHexText(std::string_view text);
+bool AllHexDigits(std::string_view text);
 
 // "00:0E:2E:5A:10:01", also with '-' separators or none.
 std::optional<MacAddress> ParseMac(std::string_view text);

@@ -159,4 +159,30 @@ TEST(ControlToolTest, ResetForgetsEveryChange) {
   EXPECT_TRUE(Heard(sim.ScanNow(), "OrvOpen"));
 }
 
+// A name is any 32 bytes: status shows every one escaped on its own line, so
+// a NUL neither ends the output nor a CR or LF splits a line.
+TEST(ControlToolTest, StatusShowsEveryHostileNameEscaped) {
+  const std::string scenario = SimLibrary::FastScenario(
+      "[network]\nssid = \"Nul\\x00Inside\"\nchannel = 1\n"
+      "[network]\nssid = \"CR\\r\\nLF\"\nchannel = 6\n"
+      "[network]\nssid = \"\\xFF\\xFE\"\nchannel = 11\n"
+      "[network]\nssid = \"%s%n\"\nchannel = 3\n"
+      "[network]\nssid = \"Cut\\x00\"\nbogus\x01key = 1\n");
+  SimLibrary sim(scenario);
+  ASSERT_EQ(sim.Tool({"add-network", "Added\\x0D\\x0A\\x00"}), 0);
+  ASSERT_EQ(sim.Tool({"remove-network", "Gone\\x00"}), 0);
+  const std::string back = sim.ToolOutput({"add-network", "Gone\\x00"});
+  EXPECT_EQ(back, "network Gone\\x00 is back\n");
+
+  const std::string out = sim.ToolOutput({"status"});
+  for (const char* shown : {"Nul\\x00Inside", "CR\\x0D\\x0ALF", "\\xFF\\xFE", "%s%n",
+                            "Added\\x0D\\x0A\\x00", "bogus\\x01key"}) {
+    EXPECT_NE(out.find(shown), std::string::npos) << shown;
+  }
+  EXPECT_EQ(out.find('\0'), std::string::npos);
+  EXPECT_EQ(out.find('\r'), std::string::npos);
+  for (char c : out) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << int(c);
+  EXPECT_NE(out.find("processes:"), std::string::npos) << "the output goes on to its end";
+}
+
 }  // namespace

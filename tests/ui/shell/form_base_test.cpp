@@ -7,6 +7,7 @@
 
 #include "tests/ui/shell/shell_test_env.h"
 #include "ui/shell/control_pos.h"
+#include "ui/shell/control_texts.h"
 #include "ui/shell/form_base.h"
 #include "ui/shell/image.h"
 #include "ui/shell/property_page_frame.h"
@@ -133,6 +134,16 @@ class FormBaseTest : public QObject {
     QVERIFY(window.img->text().isEmpty());
     QVERIFY(!window.img->pixmap().isNull());
     QCOMPARE(window.lbC->text(), QStringLiteral("Design C"));
+  }
+
+  // Message texts take one value in place of %s; nothing else is a format,
+  // so %n, %d or more %s than values never read an argument.
+  void messageTextsFillInOnlyTheirOneValue() {
+    ShellTestEnv::WriteStrings("[Message]\r\nRemoveProf=%s%n %d %s %% %x%s\r\n");
+    const QString text = FillInText(
+        StringText(QStringLiteral("Message"), QStringLiteral("RemoveProf"), QStringLiteral("%s")),
+        QStringLiteral("Home"));
+    QCOMPARE(text, QStringLiteral("Home%n %d Home % %xHome"));
   }
 
   void emptyOrMissingKeyKeepsTheDesignText() {
