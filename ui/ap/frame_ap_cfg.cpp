@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "adapter/nic_adapter.h"
 #include "adapter/wl_library.h"
@@ -12,6 +13,7 @@
 #include "core/notifier.h"
 #include "core/text.h"
 #include "core/utility.h"
+#include "model/channel_use.h"
 #include "model/wep_key_rules.h"
 #include "model/wifi_qr_text.h"
 #include "model/wl_text.h"
@@ -389,6 +391,27 @@ void TFrameAPCfg::FillChannelList(const ChannelSource& source) {
   }
 }
 
+int32_t TFrameAPCfg::MarkLeastUsed(int32_t preferred) {
+  std::vector<SiteSurveyEntry> sites;
+  adapter_->GetSiteList(sites);
+  // Nothing heard at all cannot be told from no scan.
+  if (sites.empty()) return 0;
+  std::vector<ChannelUse::Heard> heard;
+  heard.reserve(sites.size());
+  for (const SiteSurveyEntry& site : sites) {
+    heard.push_back({site.Frequency / 1000, ChannelUse::WidthMHz(site.Radio), site.Signal});
+  }
+  std::vector<int32_t> channels;
+  for (int i = 0; i < cmbCh_->count(); ++i) channels.push_back(cmbCh_->itemData(i).toInt());
+  const int32_t quiet = ChannelUse::LeastUsed(channels, heard, preferred);
+  const int index = cmbCh_->findData(quiet);
+  if (quiet == 0 || index < 0) return 0;
+  cmbCh_->setItemText(index, FillInText(StringText(kSection, QStringLiteral("LeastUsedCh"),
+                                                   QStringLiteral("%s (least used)")),
+                                        QString::number(quiet)));
+  return quiet;
+}
+
 void TFrameAPCfg::CmbModeSelect() {
   cmbCh_->clear();
   if (adapter_ == nullptr) return;
@@ -410,7 +433,9 @@ void TFrameAPCfg::CmbModeSelect() {
       return;
   }
   FillChannelList(source);
-  if (!SelectByValue(*cmbCh_, FAGlobal().APProfile().Channel) &&
+  // A channel the profile holds is the user's; otherwise the quietest one.
+  const int32_t quiet = MarkLeastUsed(source.fallback);
+  if (!SelectByValue(*cmbCh_, FAGlobal().APProfile().Channel) && !SelectByValue(*cmbCh_, quiet) &&
       !SelectByValue(*cmbCh_, source.fallback)) {
     SelectFirst(*cmbCh_);
   }

@@ -61,6 +61,9 @@ class TFrameAPCfg : public TPropertyPageFrame {
   void EdtPSKRejected();
   void ShowPSKMessage();
   void FillChannelList(const ChannelSource& source);
+  // Marks the channel of the list the last scan heard least of; 0 when the
+  // scan heard nothing to tell the channels apart by.
+  int32_t MarkLeastUsed(int32_t preferred);
   void EnableControls();
   // Share is offered for networks a phone can join by a code.
   void ShareableChanged();

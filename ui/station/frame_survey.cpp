@@ -1,9 +1,12 @@
 #include "ui/station/frame_survey.h"
 
+#include <QButtonGroup>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTime>
 #include <QTimer>
+#include <QToolButton>
+#include <ranges>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +29,7 @@
 #include "ui/shell/main_window_notify.h"
 #include "ui/shell/page_parts.h"
 #include "ui/shell/shell_geometry.h"
+#include "ui/station/channel_graph.h"
 #include "ui/station/site_list.h"
 
 namespace {
@@ -101,6 +105,9 @@ TFrameSurvey::TFrameSurvey(QWidget* parent)
     : TPropertyPageFrame(parent),
       imgBG_(PageParts::AddBackground(*this)),
       lvSite_(nullptr),
+      graph_(nullptr),
+      btnViewList_(nullptr),
+      btnViewChannels_(nullptr),
       plSearch_(nullptr),
       btnScan_(nullptr),
       btnConnect_(nullptr),
@@ -114,6 +121,10 @@ TFrameSurvey::TFrameSurvey(QWidget* parent)
   lvSite_->setGeometry(kListRect);
   connect(lvSite_, &QTreeWidget::itemSelectionChanged, this, &TFrameSurvey::LvSiteSelectItem);
   connect(lvSite_, &SiteList::RowActivated, this, &TFrameSurvey::BtnConnectClick);
+  graph_ = new ChannelGraph(*lvSite_, this);
+  graph_->setGeometry(kListRect);
+  graph_->hide();
+  BuildViewSwitch();
 
   // Covers the rows below the header while the adapter scans.
   plSearch_ = new QLabel(QStringLiteral("Searching"), this);
@@ -135,6 +146,8 @@ TFrameSurvey::TFrameSurvey(QWidget* parent)
   btnConnect_ = PageParts::AddButton(*this, "BtnConnect");
   connect(btnScan_, &TFABitmapBtn::clicked, this, &TFrameSurvey::BtnScanClick);
   connect(btnConnect_, &TFABitmapBtn::clicked, this, &TFrameSurvey::BtnConnectClick);
+  setTabOrder(btnViewList_, btnViewChannels_);
+  setTabOrder(btnViewChannels_, lvSite_);
   setTabOrder(lvSite_, btnScan_);
   setTabOrder(btnScan_, btnConnect_);
 
@@ -142,6 +155,31 @@ TFrameSurvey::TFrameSurvey(QWidget* parent)
   timerSurvey_->setSingleShot(true);
   timerSurvey_->setInterval(kSurveyMs);
   connect(timerSurvey_, &QTimer::timeout, this, &TFrameSurvey::TimerSurveyTimer);
+}
+
+void TFrameSurvey::BuildViewSwitch() {
+  auto* group = new QButtonGroup(this);
+  const auto add = [&](const char* name, const char* text) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(QString::fromLatin1(text));
+    button->setCheckable(true);
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFont(ArtKit::PixelFont(kTextPixelSize - 1, QFont::DemiBold));
+    group->addButton(button);
+    return button;
+  };
+  btnViewList_ = add("BtnViewList", "List");
+  btnViewChannels_ = add("BtnViewChannels", "Channels");
+  btnViewList_->setChecked(true);
+  connect(btnViewChannels_, &QToolButton::toggled, this, &TFrameSurvey::ShowChannels);
+}
+
+void TFrameSurvey::ShowChannels(bool channels) {
+  graph_->setVisible(channels);
+  lvSite_->setVisible(!channels);
+  plSearch_->raise();
 }
 
 void TFrameSurvey::BuildDetails() {
@@ -175,6 +213,26 @@ void TFrameSurvey::InitPage() {
   lvSite_->LoadPictures();
   if (const auto* heading = findChild<QLabel*>(QStringLiteral("LbNetList"))) {
     lvSite_->setAccessibleName(heading->text());
+  }
+  graph_->setAccessibleName(StringText(kSection, QStringLiteral("ChannelGraph"),
+                                       QStringLiteral("Networks by channel and signal")));
+  const struct {
+    QToolButton* button;
+    const char* hint;
+  } views[] = {{btnViewList_, "Show the networks as a list"},
+               {btnViewChannels_, "Show the networks by channel and signal"}};
+  int right = G::kCardLeft.right() - 4;
+  for (const auto& view : views | std::views::reverse) {
+    const QString name = view.button->objectName();
+    view.button->setText(StringText(kSection, name, view.button->text()));
+    const QString hint =
+        StringText(kSection, name + QStringLiteral("_Hint"), QString::fromLatin1(view.hint));
+    view.button->setToolTip(hint);
+    view.button->setAccessibleName(view.button->text());
+    view.button->setAccessibleDescription(hint);
+    const int width = view.button->sizeHint().width() + 4;
+    view.button->setGeometry(right - width, G::kCardLeft.top() + 3, width, G::kHeadingHeight - 6);
+    right -= width;
   }
   ResetPage();
 }

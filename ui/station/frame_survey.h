@@ -5,7 +5,9 @@
 
 #include "ui/shell/property_page_frame.h"
 
+class ChannelGraph;
 class QLabel;
+class QToolButton;
 class QTimer;
 class SiteList;
 class TEllipsisLabel;
@@ -44,9 +46,14 @@ class TFrameSurvey : public TPropertyPageFrame {
   void UpdateHighlight();
   void ClearList();
   void PlaceButtons();
+  void BuildViewSwitch();
+  void ShowChannels(bool channels);
 
   TImage* imgBG_;
   SiteList* lvSite_;
+  ChannelGraph* graph_;
+  QToolButton* btnViewList_;
+  QToolButton* btnViewChannels_;
   QLabel* plSearch_;
   TFABitmapBtn* btnScan_;
   TFABitmapBtn* btnConnect_;

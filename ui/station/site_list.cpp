@@ -156,11 +156,26 @@ void SiteList::SetAssociated(const uint8_t (&bssid)[6]) {
   if (std::memcmp(associated_, bssid, sizeof associated_) == 0) return;
   std::memcpy(associated_, bssid, sizeof associated_);
   for (int i = 0; i < topLevelItemCount(); ++i) MarkAssociated(*static_cast<Row*>(topLevelItem(i)));
+  emit AssociatedChanged();
 }
 
 void SiteList::SetHighlightColour(const QColor& colour) {
   highlight_ = colour;
   for (int i = 0; i < topLevelItemCount(); ++i) MarkAssociated(*static_cast<Row*>(topLevelItem(i)));
+}
+
+const SiteSurveyEntry& SiteList::EntryOf(const QTreeWidgetItem& row) {
+  return static_cast<const Row&>(row).Entry();
+}
+
+const QString& SiteList::SsidOf(const QTreeWidgetItem& row) {
+  return static_cast<const Row&>(row).Ssid();
+}
+
+bool SiteList::IsAssociated(const SiteSurveyEntry& entry) const {
+  static constexpr uint8_t kNone[6] = {};
+  return std::memcmp(associated_, kNone, sizeof kNone) != 0 &&
+         std::memcmp(entry.Bssid, associated_, sizeof associated_) == 0;
 }
 
 int SiteList::PictureIndex(const SiteSurveyEntry& entry) {
@@ -199,9 +214,6 @@ int SiteList::Compare(const QTreeWidgetItem& a, const QTreeWidgetItem& b) const 
 }
 
 void SiteList::MarkAssociated(Row& row) const {
-  static constexpr uint8_t kNone[6] = {};
-  const bool associated = std::memcmp(associated_, kNone, sizeof kNone) != 0 &&
-                          std::memcmp(row.Entry().Bssid, associated_, sizeof associated_) == 0;
-  const QBrush background = associated ? QBrush(highlight_) : QBrush();
+  const QBrush background = IsAssociated(row.Entry()) ? QBrush(highlight_) : QBrush();
   for (int column = 0; column < columnCount(); ++column) row.setBackground(column, background);
 }

@@ -43,6 +43,12 @@ class SiteList : public TSortLv {
   void SetAssociated(const uint8_t (&bssid)[6]);
   void SetHighlightColour(const QColor& colour);
 
+  // The entry a row owns and its SSID as shown; every row of the list has them.
+  static const SiteSurveyEntry& EntryOf(const QTreeWidgetItem& row);
+  static const QString& SsidOf(const QTreeWidgetItem& row);
+  // Whether the entry is the associated network's.
+  bool IsAssociated(const SiteSurveyEntry& entry) const;
+
   // The ImgsType index of an entry: +2 when secured, +1 when not
   // infrastructure.
   static int PictureIndex(const SiteSurveyEntry& entry);
@@ -50,6 +56,8 @@ class SiteList : public TSortLv {
  signals:
   // A row was double-clicked, or Enter was pressed on the current row.
   void RowActivated();
+  // The associated network changed.
+  void AssociatedChanged();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstring>
+#include <vector>
 
 #include "adapter/nic_adapter.h"
 #include "core/fa_global_var.h"
@@ -55,8 +56,18 @@ struct Page {
   }
   ~Page() { SetMessageAnswerer({}); }
 
+  // The page shown once the adapter's first scan has results, so that the
+  // least-used channel is the same on every run.
   bool Attached() {
     if (!QTest::qWaitFor([&] { return window.Adapter() != nullptr; }, kWait)) return false;
+    const bool heard = QTest::qWaitFor(
+        [&] {
+          std::vector<SiteSurveyEntry> sites;
+          window.Adapter()->GetSiteList(sites);
+          return !sites.empty();
+        },
+        kWait);
+    if (!heard) return false;
     window.ShowPage(UiTest::FindChild<TTrifaceLabel>(window, "LbAPCfg"), 0);
     return window.CurrentPage() == page;
   }
@@ -164,15 +175,17 @@ class FrameAPCfgTest : public QObject {
     {
       Page p("SoftAPChBG=0,1,6,x,11\r\n");
       QVERIFY(p.Attached());
-      QCOMPARE(Items(*p.List("CmbCh")), QStringLiteral("Auto=0|1=1|6=6|11=11"));
+      QCOMPARE(Items(*p.List("CmbCh")), QStringLiteral("Auto=0|1=1|6=6|11 (least used)=11"));
+      // The profile's channel stays chosen.
+      QCOMPARE(p.List("CmbCh")->currentData().toInt(), 6);
     }
     {
       // The simulated adapter's domain is US; its own list wins.
       Page p("SoftAPChBG=1,6,11\r\nSoftAPChBG_US=3,9,-1,4\r\n");
       QVERIFY(p.Attached());
-      QCOMPARE(Items(*p.List("CmbCh")), QStringLiteral("3=3|9=9"));
-      // Neither the profile's channel 6 nor the fallback 6 is offered: the first is chosen.
-      QCOMPARE(p.List("CmbCh")->currentIndex(), 0);
+      QCOMPARE(Items(*p.List("CmbCh")), QStringLiteral("3=3|9 (least used)=9"));
+      // Neither the profile's channel 6 nor the fallback 6 is offered: the least used is chosen.
+      QCOMPARE(p.List("CmbCh")->currentData().toInt(), 9);
     }
   }
 
@@ -196,8 +209,47 @@ class FrameAPCfgTest : public QObject {
     QVERIFY(count > 0);
     QCOMPARE(p.List("CmbCh")->count(), count);
     for (int i = 0; i < count; ++i) QCOMPARE(p.List("CmbCh")->itemData(i).toInt(), allowed[i]);
-    // The profile's channel 6 is no 5 GHz channel: the fallback DefAPChA is chosen.
-    QCOMPARE(p.List("CmbCh")->currentData().toInt(), 36);
+    // The profile's channel 6 is no 5 GHz channel: rather than the fallback
+    // DefAPChA, 36, where OrvHome sends, the first channel nothing is heard on.
+    QCOMPARE(p.List("CmbCh")->currentData().toInt(), 40);
+    QCOMPARE(p.List("CmbCh")->currentText(), QStringLiteral("40 (least used)"));
+  }
+
+  void theLeastUsedChannelIsOfferedOnlyWhenNoneIsPicked() {
+    {
+      // The default profile's 6 is kept; the mark moves to the channel the
+      // scan heard least of, and Save keeps the user's pick.
+      Page p;
+      QVERIFY(p.Attached());
+      QCOMPARE(p.List("CmbCh")->currentData().toInt(), 6);
+      QCOMPARE(p.List("CmbCh")->findText(QStringLiteral("11 (least used)")),
+               p.List("CmbCh")->findData(11));
+      p.Save();
+      QCOMPARE(Working().Channel, 6);
+    }
+    {
+      // A strong network arrives on 11: the mark moves to the next quietest.
+      QVERIFY(UiTestEnv::Simulator({"add-network", "OrvLoud", "bssid=00:0E:2E:10:00:98",
+                                    "channel=11", "radio=g", "signal=-30"}));
+      UiTestEnv::WriteStrings("[FrameAPCfg]\r\nLeastUsedCh=Kanal %s (frei)\r\n");
+      Page p;
+      QVERIFY(p.Attached());
+      QVERIFY(QTest::qWaitFor(
+          [&] {
+            p.Get<TFABitmapBtn>("BtnCancel")->click();
+            return p.List("CmbCh")->findText(QStringLiteral("Kanal 1 (frei)")) >= 0;
+          },
+          kWait));
+      QCOMPARE(p.List("CmbCh")->itemText(p.List("CmbCh")->findData(11)), QStringLiteral("11"));
+      // A 2.4 GHz channel the profile holds stays when the mode moves between b and g.
+      Choose(p.List("CmbMode"), kModeG);
+      QCOMPARE(p.List("CmbCh")->currentData().toInt(), 6);
+      // In 5 GHz it is not offered: the least used is chosen, and saved.
+      Choose(p.List("CmbMode"), kModeA);
+      QCOMPARE(p.List("CmbCh")->currentText(), QStringLiteral("Kanal 40 (frei)"));
+      p.Save();
+      QCOMPARE(Working().Channel, 40);
+    }
   }
 
   void keyLengthDecidesWhatCanBeEdited() {

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -30,6 +31,7 @@
 #include "ui/profile/frame_prof_set.h"
 #include "ui/shell/control_texts.h"
 #include "ui/shell/form_main.h"
+#include "ui/station/channel_graph.h"
 #include "ui/station/frame_survey.h"
 #include "ui/station/site_list.h"
 
@@ -338,6 +340,76 @@ class SurveyPageTest : public QObject {
     }
     // The four columns fit the list without a horizontal scroll bar.
     QVERIFY(!r.list->horizontalScrollBar()->isVisible());
+  }
+
+  // Set ORV_SCREENSHOTS to a folder to keep the two bands as drawn.
+  void theChannelViewFollowsScansAndSelection() {
+    Running r;
+    QVERIFY(r.attached);
+    QVERIFY(r.Listed());
+    r.OpenPage();
+    QVERIFY(r.Listed());
+    auto* graph = r.Control<ChannelGraph>("ChannelGraph");
+    auto* channels = r.Control<QToolButton>("BtnViewChannels");
+    QVERIFY(!channels->toolTip().isEmpty() && !channels->accessibleName().isEmpty());
+    QVERIFY(graph->isHidden());
+    QTest::mouseClick(channels, Qt::LeftButton);
+    QVERIFY(graph->isVisible());
+    QVERIFY(r.list->isHidden());
+
+    // Every row has its curve, in its own band's half: 2.4 GHz above 5 GHz.
+    const int half = graph->height() / 2;
+    for (int i = 0; i < r.list->topLevelItemCount(); ++i) {
+      const QRectF curve = graph->CurveBounds(i);
+      QVERIFY(!curve.isEmpty());
+      const int channel = r.list->topLevelItem(i)->text(SiteList::kColChannel).toInt();
+      QCOMPARE(curve.bottom() < half, channel <= 14);
+    }
+
+    // A click on a curve selects its row; the point names it as a tooltip would.
+    const auto pointOf = [&](int row) {
+      const QRect curve = graph->CurveBounds(row).toAlignedRect();
+      for (int y = curve.bottom() - 1; y > curve.top(); --y) {
+        for (int x = curve.left() + 1; x < curve.right(); ++x) {
+          if (graph->RowAt(QPointF(x, y)) == row) return QPoint(x, y);
+        }
+      }
+      return QPoint(-1, -1);
+    };
+    QTreeWidgetItem* home = r.Row("00:0E:2E:10:00:04");  // OrvHome, channel 36
+    QVERIFY(home != nullptr);
+    r.list->clearSelection();
+    const int homeRow = r.list->indexOfTopLevelItem(home);
+    const QPoint onHome = pointOf(homeRow);
+    QVERIFY(onHome.x() >= 0);
+    const QColor before = graph->grab().toImage().pixelColor(onHome);
+    QTest::mouseClick(graph, Qt::LeftButton, {}, onHome);
+    QCOMPARE(r.list->selectedItems().value(0), home);
+    QCOMPARE(r.Value("LblMAC"), QStringLiteral("00:0E:2E:10:00:04"));
+    QVERIFY(graph->grab().toImage().pixelColor(onHome) != before);
+    Shot(r.window, "survey_channels");
+
+    // Sorting reorders the rows, and the curves follow their rows.
+    QTest::mouseClick(r.list->header()->viewport(), Qt::LeftButton, {},
+                      QPoint(r.list->header()->sectionViewportPosition(SiteList::kColSsid) + 5, 5));
+    const int sortedRow = r.list->indexOfTopLevelItem(home);
+    QVERIFY(sortedRow != homeRow);
+    QCOMPARE(graph->RowAt(onHome), sortedRow);
+
+    // A new scan brings a new network's curve.
+    QVERIFY(UiTestEnv::Simulator({"add-network", "OrvNew", "bssid=00:0E:2E:10:00:99", "channel=2",
+                                  "radio=g", "signal=-40"}));
+    QTest::mouseClick(r.Control("BtnScan"), Qt::LeftButton);
+    QVERIFY(r.Listed());
+    QTreeWidgetItem* fresh = r.Row("00:0E:2E:10:00:99");
+    QVERIFY(fresh != nullptr);
+    const int freshRow = r.list->indexOfTopLevelItem(fresh);
+    const QPoint onFresh = pointOf(freshRow);
+    QVERIFY(onFresh.x() >= 0);
+    QVERIFY(onFresh.y() < half);
+    QCOMPARE(SiteList::SsidOf(*r.list->topLevelItem(graph->RowAt(onFresh))),
+             QStringLiteral("OrvNew"));
+    Shot(r.window, "survey_channels_new_scan");
   }
 
   void badSurveyAnswersGiveASaneList() {
