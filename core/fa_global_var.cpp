@@ -6,6 +6,7 @@
 #include "adapter/wl_library.h"
 #include "adapter/wl_records.h"
 #include "core/debug_log.h"
+#include "core/program_files.h"
 #include "core/start_flags.h"
 #include "core/text.h"
 #include "platform/notify_channel.h"
@@ -46,11 +47,13 @@ bool CFAGlobalVar::Startup(uint32_t startFlags, const std::string& programPath,
                            WLLibrary& library) {
   osLevel_ = DetectOSLevel();
   const fs::path program(programPath);
-  programDir_ = program.parent_path().string() + "/";
-  settingsPath_ = fs::path(program).replace_extension(".bin").string();
+  const ProgramFiles files = LocateProgramFiles(programPath);
+  programDir_ = files.programDir;
+  settingsPath_ = PrepareSettingsFile(files);
   settings_ = std::make_unique<IniFile>(settingsPath_);
 
-  const std::string defaultStringFile = fs::path(program.filename()).replace_extension(".ini").string();
+  const std::string defaultStringFile =
+      fs::path(program.filename()).replace_extension(".ini").string();
   stringFilePath_ = programDir_ + InfoRead("Setting", "StringFile", defaultStringFile);
   if (IsRegularFile(settingsPath_)) strings_ = std::make_unique<IniFile>(stringFilePath_);
 
