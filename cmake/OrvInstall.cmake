@@ -73,6 +73,15 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/ORVWL.sim.example
         COMPONENT simulator)
 orv_install_package_docs(${ORV_SIMULATOR_PACKAGE} simulator)
 
+# Everything the packages hold, so they can be built without the test suites.
+add_custom_target(orv_packaged)
+foreach(target orvane-wlan orvane-wlan-ctl orvwl orvwl-sim orv_resources orv_app_icons
+               orv_docs_utility orv_docs_simulator)
+  if(TARGET ${target})
+    add_dependencies(orv_packaged ${target})
+  endif()
+endforeach()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${ORV_UTILITY_PACKAGE})
 set(CPACK_PACKAGE_VENDOR "Or-Vane")

@@ -6,10 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 "$(dirname "$0")/install-deps.sh"
 
-out=build/package
-cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-  -DORV_BUILD_TESTS=OFF -DORV_BUILD_BENCH=OFF
-cmake --build "$out" -j"${JOBS:-2}"
+# BUILD_DIR=build reuses the default preset's build folder (and its objects).
+out=${BUILD_DIR:-build/package}
+cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+cmake --build "$out" -j"${JOBS:-2}" --target orv_packaged
 rm -f "$out"/*.deb
 (cd "$out" && cpack -G DEB)
 
