@@ -63,6 +63,8 @@ int main(int argc, char** argv) {
         UseOffscreenWithoutDisplay();
         app = std::make_unique<QApplication>(argc, argv);
         QApplication::setApplicationName(QString::fromLocal8Bit(global.AppTitle()));
+        // Lets the desktop match the windows and the tray icon to the launcher entry.
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.WlanUtility"));
         QApplication::setQuitOnLastWindowClosed(false);
         imageStore = std::make_unique<TFormRes>();
         TFormMain window;

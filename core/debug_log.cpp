@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <new>
 
+#include "core/program_files.h"
 #include "core/text.h"
 #include "platform/program_file.h"
 #include "platform/system_info.h"
@@ -84,8 +85,24 @@ void DebugLogFile::WriteLine(std::string_view text) const {
   [[maybe_unused]] const ssize_t ignored = ::write(fd_, line.data(), line.size());
 }
 
+namespace {
+
+// An installed program cannot write beside itself, so its log is looked for in
+// the user's folder first.
+std::string LogOwnerPath(const std::string& programPath) {
+  const ProgramFiles files = LocateProgramFiles(programPath);
+  if (files.Installed()) {
+    const std::string inUserDir =
+        files.userDir + std::filesystem::path(programPath).filename().string();
+    if (::access(DebugLogFile::LogPathFor(inUserDir).c_str(), F_OK) == 0) return inUserDir;
+  }
+  return programPath;
+}
+
+}  // namespace
+
 const DebugLogFile& GlobalDebugLog() {
-  static const DebugLogFile log(RunningProgramPath());
+  static const DebugLogFile log(LogOwnerPath(RunningProgramPath()));
   return log;
 }
 

@@ -7,6 +7,7 @@
 #include "adapter/wl_library.h"
 #include "adapter/wl_records.h"
 #include "core/debug_log.h"
+#include "core/program_files.h"
 #include "core/start_flags.h"
 #include "core/string_file_choice.h"
 #include "core/text.h"
@@ -48,8 +49,9 @@ bool CFAGlobalVar::Startup(uint32_t startFlags, const std::string& programPath,
                            WLLibrary& library) {
   osLevel_ = DetectOSLevel();
   const fs::path program(programPath);
-  programDir_ = program.parent_path().string() + "/";
-  settingsPath_ = fs::path(program).replace_extension(".bin").string();
+  const ProgramFiles files = LocateProgramFiles(programPath);
+  programDir_ = files.programDir;
+  settingsPath_ = PrepareSettingsFile(files);
   settings_ = std::make_unique<IniFile>(settingsPath_);
 
   const std::string defaultStringFile = DefaultStringFileName(

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth pkg-config libqrencode-dev
-          zbar-tools at-spi2-core python3-pyatspi dbus-daemon)
+          zbar-tools at-spi2-core python3-pyatspi dbus-daemon lintian desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,6 +1,7 @@
 // The real executable, started from a temporary program folder as a user would.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -31,8 +32,11 @@ class StartupTest : public ::testing::Test {
   // adapter is pulled out.
   std::vector<std::string> Env() const {
     return {"XDG_RUNTIME_DIR=" + runtime.Path() + "/run",
-            "ORVWL_SIM_HOME=" + runtime.Path() + "/sim", "QT_QPA_PLATFORM=offscreen",
-            "DISPLAY=", "WAYLAND_DISPLAY="};
+            "XDG_CONFIG_HOME=" + runtime.Path() + "/config",
+            "ORVWL_SIM_HOME=" + runtime.Path() + "/sim",
+            "QT_QPA_PLATFORM=offscreen",
+            "DISPLAY=",
+            "WAYLAND_DISPLAY="};
   }
   std::unique_ptr<ChildProcess> Start(std::vector<std::string> args) {
     return std::make_unique<ChildProcess>(program, std::move(args), Env());
@@ -47,6 +51,7 @@ class StartupTest : public ::testing::Test {
     for (auto at = log.find(line); at != std::string::npos; at = log.find(line, at + 1)) ++count;
     return count;
   }
+  std::string UserSettingsFolder() const { return runtime.Path() + "/config/orvane-wlan"; }
   // The simulator's control tool, as a user runs it beside the utility.
   int Simulator(const std::string& command) {
     return RunProgram(std::string(ORV_BIN_DIR) + "/orvwl-sim", {command}, Env());
@@ -170,6 +175,88 @@ TEST_F(StartupTest, ServiceWithoutAnyDisplayRunsAttachesAndClosesWithZero) {
   EXPECT_TRUE(utility.Running());
   EXPECT_EQ(Run({"/Close"}), 0);
   EXPECT_EQ(utility.Wait(milliseconds(5000)), 0);
+}
+
+// An installed copy: a program directory the user cannot write to. Root may
+// write anywhere, so as root the program runs as an unprivileged user.
+class InstalledStartupTest : public StartupTest {
+ protected:
+  void SetUp() override {
+    StartupTest::SetUp();
+    // A log beside a read-only program stays unused.
+    WriteFile(dir.File("orvane-wlan.Log"), "");
+    fs::permissions(dir.File("orvane-wlan.Log"), fs::perms::owner_read | fs::perms::others_read);
+    fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                    fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
+    if (::geteuid() == 0) {
+      fs::permissions(runtime.Path(), fs::perms::owner_all | fs::perms::others_exec);
+      for (const auto& entry : fs::recursive_directory_iterator(runtime.Path())) {
+        ASSERT_EQ(::chown(entry.path().c_str(), kNobody, kNobody), 0);
+      }
+      ASSERT_EQ(::chown(runtime.Path().c_str(), kNobody, kNobody), 0);
+    }
+    shipped = ReadFile(dir.File("orvane-wlan.bin"));
+  }
+  void TearDown() override { fs::permissions(dir.Path(), fs::perms::owner_all); }
+
+  std::unique_ptr<ChildProcess> StartAsUser(std::vector<std::string> args) {
+    return std::make_unique<ChildProcess>(Command(), AsUser(std::move(args)), Env());
+  }
+  int RunAsUser(std::vector<std::string> args) {
+    return RunProgram(Command(), AsUser(std::move(args)), Env());
+  }
+  std::string Command() const { return ::geteuid() == 0 ? "/usr/bin/setpriv" : program; }
+  std::vector<std::string> AsUser(std::vector<std::string> args) const {
+    if (::geteuid() != 0) return args;
+    std::vector<std::string> all{"--reuid=65534", "--regid=65534", "--clear-groups", "--", program};
+    all.insert(all.end(), args.begin(), args.end());
+    return all;
+  }
+
+  static constexpr uid_t kNobody = 65534;
+  std::string shipped;
+};
+
+TEST_F(InstalledStartupTest, SettingsAndLogLiveInTheUserFolder) {
+  auto utility = StartAsUser({"/UI"});
+  const std::string settingsPath = UserSettingsFolder() + "/orvane-wlan.bin";
+  // The first start copies the shipped settings and works on the copy.
+  ASSERT_TRUE(WaitUntil([&] {
+    return IniFile(settingsPath).ReadString("SIM\\ORVWL_0001-9999", "LastProf", "") == "Default";
+  }));
+  EXPECT_EQ(RunAsUser({"/Close"}), 0);
+  EXPECT_EQ(utility->Wait(milliseconds(5000)), 0);
+  EXPECT_EQ(ReadFile(dir.File("orvane-wlan.bin")), shipped);
+  EXPECT_EQ(ReadFile(dir.File("orvane-wlan.Log")), "");
+
+  // Later starts keep the user's settings; a log there is found and written.
+  IniFile(settingsPath).WriteString("Setting", "Mine", "kept");
+  WriteFile(UserSettingsFolder() + "/orvane-wlan.Log", "");
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown((UserSettingsFolder() + "/orvane-wlan.Log").c_str(), kNobody, kNobody), 0);
+  }
+  auto again = StartAsUser({"/UI"});
+  ASSERT_TRUE(WaitUntil([&] {
+    return ReadFile(UserSettingsFolder() + "/orvane-wlan.Log").find(kSelectDev) !=
+           std::string::npos;
+  }));
+  EXPECT_EQ(IniFile(settingsPath).ReadString("Setting", "Mine", ""), "kept");
+  EXPECT_EQ(RunAsUser({"/Close"}), 0);
+  EXPECT_EQ(again->Wait(milliseconds(5000)), 0);
+}
+
+TEST_F(StartupTest, PortableCopyKeepsEverythingBesideItself) {
+  WriteFile(dir.File("orvane-wlan.Log"), "");
+  auto utility = Start({"/UI"});
+  ASSERT_TRUE(WaitUntil([&] {
+    return IniFile(dir.File("orvane-wlan.bin"))
+               .ReadString("SIM\\ORVWL_0001-9999", "LastProf", "") == "Default";
+  }));
+  EXPECT_TRUE(LogHas("orvane-wlan.Log", kSelectDev));
+  EXPECT_FALSE(fs::exists(UserSettingsFolder()));
+  EXPECT_EQ(Run({"/Close"}), 0);
+  EXPECT_EQ(utility->Wait(milliseconds(5000)), 0);
 }
 
 }  // namespace
