@@ -19,7 +19,7 @@
 
 namespace {
 
-enum ToDoOperation { kDoConnect = 1, kDoSetZeroCfg = 2 };
+enum ToDoOperation { kDoConnect = 1, kDoSetZeroCfg = 2, kDoDisconnect = 3 };
 
 constexpr int kDetectRetries = 10;
 
@@ -48,6 +48,7 @@ void CNICAdapter::Shared::LaunchToDoFunc() {
     if (terminated) return;
     if (*operation == kDoConnect) DoConnect();
     if (*operation == kDoSetZeroCfg) DoSetZeroCfg();
+    if (*operation == kDoDisconnect) DoDisconnect();
   }
 }
 
@@ -117,6 +118,12 @@ void CNICAdapter::Shared::DoSetZeroCfg() {
     DebugLog("Set ZeroCfg: %d", zeroCfg ? 1 : 0);
     library.Api().ORVWL_Set_WZCService(zeroCfg ? 1 : 0);
   }
+}
+
+void CNICAdapter::Shared::DoDisconnect() {
+  DebugLog("CNICAdapter::DoDisconnect()");
+  const HeldLock lock(*this);
+  if (lock) library.Api().ORVWL_Disconnect();
 }
 
 CNICAdapter::CNICAdapter(std::shared_ptr<Notifier> notifier, uint32_t startFlags,
@@ -295,6 +302,8 @@ void CNICAdapter::Connect(const WLProfile& profile) {
   shared_->pending.Put(profile);
   QueueToDo(kDoConnect);
 }
+
+void CNICAdapter::Disconnect() { QueueToDo(kDoDisconnect); }
 
 void CNICAdapter::WriteUseWZC(bool flag) {
   DebugLog("CNICAdapter::WriteUseWZC()");

@@ -84,6 +84,7 @@ struct CNICAdapter::Shared {
   void CollectStatus();
   void DoConnect();
   void DoSetZeroCfg();
+  void DoDisconnect();
 
   CFAGlobalVar& global;
   WLLibrary& library;
