@@ -7,7 +7,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -198,11 +197,12 @@ void ChannelListener::Serve(int peer) {
     return;
   }
   if (message.kind == ChannelMessage::kRequest) {
-    std::string request(static_cast<std::size_t>(std::max(message.arg, 0)), '\0');
-    if (requestHandler_ && message.arg > 0 && message.arg <= kMaxRequestBytes &&
-        ReadAll(peer, request.data(), request.size(), kPeerReadTimeoutMs)) {
-      StartRequest(peer, std::move(request));
-      return;
+    if (requestHandler_ && message.arg > 0 && message.arg <= kMaxRequestBytes) {
+      std::string request(static_cast<std::size_t>(message.arg), '\0');
+      if (ReadAll(peer, request.data(), request.size(), kPeerReadTimeoutMs)) {
+        StartRequest(peer, std::move(request));
+        return;
+      }
     }
     ::close(peer);
     return;
