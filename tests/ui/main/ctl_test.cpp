@@ -33,8 +33,10 @@ struct CtlRun {
 };
 
 // Runs the command while the window goes on handling events.
-CtlRun Ctl(const QStringList& args,
+CtlRun Ctl(std::initializer_list<const char*> words,
            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+  QStringList args;
+  for (const char* word : words) args << QLatin1String(word);
   QProcess process;
   process.setProcessEnvironment(env);
   process.start(QStringLiteral(ORV_BIN_DIR "/orvane-wlan-ctl"), args);
@@ -102,31 +104,34 @@ class CtlTest : public QObject {
     QJsonObject status;
     const auto matchesPage = [&] {
       status = Ctl({"status", "--json"}).Json();
-      return status.value("ssid").toString() == r.Link("LblSSID") &&
-             status.value("profile").toString() == r.Link("LblProfName") &&
-             QString::number(status.value("channel").toInt()) == r.Link("LblChannel") &&
-             status.value("rate").toString() == r.Link("LblTxRate") &&
-             status.value("security").toString() == r.Link("LblSecurity") &&
-             status.value("ip").toString() == r.Link("LblIP");
+      return status.value(QLatin1String("ssid")).toString() == r.Link("LblSSID") &&
+             status.value(QLatin1String("profile")).toString() == r.Link("LblProfName") &&
+             QString::number(status.value(QLatin1String("channel")).toInt()) ==
+                 r.Link("LblChannel") &&
+             status.value(QLatin1String("rate")).toString() == r.Link("LblTxRate") &&
+             status.value(QLatin1String("security")).toString() == r.Link("LblSecurity") &&
+             status.value(QLatin1String("ip")).toString() == r.Link("LblIP");
     };
     QVERIFY(QTest::qWaitFor(matchesPage, kWait));
-    QCOMPARE(status.value("mode").toString(), QStringLiteral("station"));
-    QCOMPARE(status.value("associated").toBool(), true);
-    QCOMPARE(status.value("mac").toString(), QString::fromStdString(adapter.MacText()));
-    QVERIFY(status.value("rx_bytes").isDouble());
+    QCOMPARE(status.value(QLatin1String("mode")).toString(), QStringLiteral("station"));
+    QCOMPARE(status.value(QLatin1String("associated")).toBool(), true);
+    QCOMPARE(status.value(QLatin1String("mac")).toString(),
+             QString::fromStdString(adapter.MacText()));
+    QVERIFY(status.value(QLatin1String("rx_bytes")).isDouble());
 
-    const QJsonArray profiles = Ctl({"--json", "profiles"}).Json().value("profiles").toArray();
+    const QJsonArray profiles =
+        Ctl({"--json", "profiles"}).Json().value(QLatin1String("profiles")).toArray();
     bool homeApplied = false;
     for (const QJsonValue& p : profiles) {
-      if (p.toObject().value("name") == QStringLiteral("Home")) {
-        homeApplied = p.toObject().value("applied").toBool();
+      if (p.toObject().value(QLatin1String("name")) == QStringLiteral("Home")) {
+        homeApplied = p.toObject().value(QLatin1String("applied")).toBool();
       }
     }
     QVERIFY(homeApplied);
 
     const CtlRun disconnect = Ctl({"disconnect", "--json"});
     QCOMPARE(disconnect.exitCode, 0);
-    QCOMPARE(disconnect.Json().value("associated").toBool(true), false);
+    QCOMPARE(disconnect.Json().value(QLatin1String("associated")).toBool(true), false);
     QTRY_COMPARE_WITH_TIMEOUT(r.Link("LblSSID"), QString(), kWait);
   }
 
@@ -136,8 +141,8 @@ class CtlTest : public QObject {
     const CtlRun scan = Ctl({"scan", "--json"});
     QCOMPARE(scan.exitCode, 0);
     QStringList names;
-    for (const QJsonValue& network : scan.Json().value("networks").toArray()) {
-      names << network.toObject().value("ssid").toString();
+    for (const QJsonValue& network : scan.Json().value(QLatin1String("networks")).toArray()) {
+      names << network.toObject().value(QLatin1String("ssid")).toString();
     }
     QVERIFY2(names.contains(QStringLiteral("OrvOpen")), qPrintable(names.join(',')));
     QVERIFY(names.contains(QStringLiteral("Cafe Guest")));
@@ -177,11 +182,11 @@ class CtlTest : public QObject {
     QVERIFY(QTest::qWaitFor(
         [&] {
           ap = Ctl({"ap", "status", "--json"}).Json();
-          return ap.value("active").toBool();
+          return ap.value(QLatin1String("active")).toBool();
         },
         kWait));
-    QCOMPARE(ap.value("mode").toString(), QStringLiteral("access point"));
-    QVERIFY(ap.value("stations").isArray());
+    QCOMPARE(ap.value(QLatin1String("mode")).toString(), QStringLiteral("access point"));
+    QVERIFY(ap.value(QLatin1String("stations")).isArray());
     QCOMPARE(Ctl({"scan"}).exitCode, int{ctl::kWrongMode});
   }
 };
