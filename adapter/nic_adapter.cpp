@@ -19,7 +19,7 @@
 
 namespace {
 
-enum ToDoOperation { kDoConnect = 1, kDoSetZeroCfg = 2, kDoIPConfig = 3 };
+enum ToDoOperation { kDoConnect = 1, kDoSetZeroCfg = 2, kDoIPConfig = 3, kDoDisconnect = 4 };
 
 constexpr int kDetectRetries = 10;
 
@@ -49,6 +49,7 @@ void CNICAdapter::Shared::LaunchToDoFunc() {
     if (*operation == kDoConnect) DoConnect();
     if (*operation == kDoSetZeroCfg) DoSetZeroCfg();
     if (*operation == kDoIPConfig) DoIPConfig();
+    if (*operation == kDoDisconnect) DoDisconnect();
   }
 }
 
@@ -141,6 +142,12 @@ void CNICAdapter::Shared::DoIPConfig() {
   } catch (...) {
     DebugLog("Exception(CNICAdapter::DoIPConfig)");
   }
+}
+
+void CNICAdapter::Shared::DoDisconnect() {
+  DebugLog("CNICAdapter::DoDisconnect()");
+  const HeldLock lock(*this);
+  if (lock) library.Api().ORVWL_Disconnect();
 }
 
 CNICAdapter::CNICAdapter(std::shared_ptr<Notifier> notifier, uint32_t startFlags,
@@ -319,6 +326,8 @@ void CNICAdapter::Connect(const WLProfile& profile) {
   shared_->pending.Put(profile);
   QueueToDo(kDoConnect);
 }
+
+void CNICAdapter::Disconnect() { QueueToDo(kDoDisconnect); }
 
 void CNICAdapter::WriteUseWZC(bool flag) {
   DebugLog("CNICAdapter::WriteUseWZC()");

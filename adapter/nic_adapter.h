@@ -63,6 +63,8 @@ class CNICAdapter {
   void GetIPInfo(NetworkInfo& out) const;
   bool GetAppliedProfile(WLProfile& out) const;
   void Connect(const WLProfile& profile);
+  // Leaves the network on the worker, after any connect queued before.
+  void Disconnect();
   void WriteUseWZC(bool flag);
   void SetAntenna(uint8_t value);
   void StartSiteSurvey();

@@ -92,6 +92,7 @@ struct CNICAdapter::Shared {
   bool Apply(const WLProfile& profile);
   void DoSetZeroCfg();
   void DoIPConfig();
+  void DoDisconnect();
 
   CFAGlobalVar& global;
   WLLibrary& library;

@@ -3,6 +3,7 @@
 #include "adapter/device_event_feed.h"
 #include "core/fa_global_var.h"
 #include "platform/notify_channel.h"
+#include "ui/shell/ctl_requests.h"
 #include "ui/shell/form_notifier.h"
 
 NotifySources::NotifySources(TFormMain* window, CThrdDetect::Timing detectTiming)
@@ -14,8 +15,10 @@ NotifySources::NotifySources(TFormMain* window, CThrdDetect::Timing detectTiming
   feed_ = std::make_unique<DeviceEventFeed>(*detect_);
   // Real hot-plug where the system reports it; the channel carries the rest.
   feed_->WatchSystemEvents();
+  requests_ = std::make_unique<CtlRequests>(window);
   listener_ = std::make_unique<ChannelListener>(
-      FAGlobal().NotifyChannel(), [this](const ChannelMessage& message, Event& stop) {
+      FAGlobal().NotifyChannel(),
+      [this](const ChannelMessage& message, Event& stop) {
         if (message.kind == ChannelMessage::kNotify) {
           // The sender waits until the window has handled the code, as with a
           // message sent to every top-level window.
@@ -23,7 +26,8 @@ NotifySources::NotifySources(TFormMain* window, CThrdDetect::Timing detectTiming
         } else {
           feed_->Deliver(message);
         }
-      });
+      },
+      [this](const std::string& request, Event& stop) { return requests_->Handle(request, stop); });
 }
 
 NotifySources::~NotifySources() {

@@ -6,13 +6,15 @@
 #include "adapter/thrd_detect.h"
 
 class ChannelListener;
+class CtlRequests;
 class DeviceEventFeed;
 class FormNotifier;
 class TFormMain;
 
 // Everything outside the window that tells it something: the detection thread,
-// the per-user channel (other instances' notifications and device events such
-// as the simulator's control tool sends) and the system's own device events.
+// the per-user channel (other instances' notifications, device events such as
+// the simulator's control tool sends, the terminal command's requests) and the
+// system's own device events.
 class NotifySources {
  public:
   // To be created on the window thread; detection starts at once.
@@ -31,5 +33,6 @@ class NotifySources {
   const std::shared_ptr<FormNotifier> channelNotifier_;
   std::unique_ptr<CThrdDetect> detect_;
   std::unique_ptr<DeviceEventFeed> feed_;
+  std::unique_ptr<CtlRequests> requests_;
   std::unique_ptr<ChannelListener> listener_;
 };
