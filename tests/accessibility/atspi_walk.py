@@ -204,7 +204,7 @@ class Walk:
 
 
 def main():
-    program, strings, title = sys.argv[1:4]
+    program, strings, title = sys.argv[1:4]  # the application is named by its title
     walk = Walk(program, strings)
     walk.run(title)
     for failure in walk.failures:

@@ -37,4 +37,4 @@ export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 bus_pid=$!
 "$work/orvane-wlan" /UI >"$work/app.log" 2>&1 &
 app_pid=$!
-/usr/bin/python3 "$here/atspi_walk.py" orvane-wlan "$strings" "$title"
+/usr/bin/python3 "$here/atspi_walk.py" "$title" "$strings" "$title"
