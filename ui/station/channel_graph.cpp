@@ -160,7 +160,7 @@ void ChannelGraph::paintEvent(QPaintEvent*) {
   const Pane panes[2] = {PaneOf(true), PaneOf(false)};
   for (const Pane& pane : panes) DrawPane(painter, pane);
 
-  const QTreeWidgetItem* current = list_.selectedItems().value(0);
+  QTreeWidgetItem* current = list_.selectedItems().value(0);
   const int selected = current != nullptr ? list_.indexOfTopLevelItem(current) : -1;
   const Curve* marked = nullptr;
   const Curve* associated = nullptr;
