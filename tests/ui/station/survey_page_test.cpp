@@ -349,7 +349,8 @@ class SurveyPageTest : public QObject {
     QVERIFY(r.Listed());
     r.OpenPage();
     QVERIFY(r.Listed());
-    auto* graph = r.Control<ChannelGraph>("ChannelGraph");
+    auto* graph = r.page->findChild<ChannelGraph*>(QStringLiteral("ChannelGraph"));
+    QVERIFY(graph != nullptr);
     auto* channels = r.Control<QToolButton>("BtnViewChannels");
     QVERIFY(!channels->toolTip().isEmpty() && !channels->accessibleName().isEmpty());
     QVERIFY(graph->isHidden());
