@@ -234,7 +234,9 @@ TEST_F(InstalledStartupTest, SettingsAndLogLiveInTheUserFolder) {
   IniFile(settingsPath).WriteString("Setting", "Mine", "kept");
   WriteFile(UserSettingsFolder() + "/orvane-wlan.Log", "");
   if (::geteuid() == 0) {
-    ASSERT_EQ(::chown((UserSettingsFolder() + "/orvane-wlan.Log").c_str(), kNobody, kNobody), 0);
+    for (const char* file : {"/orvane-wlan.Log", "/orvane-wlan.bin"}) {
+      ASSERT_EQ(::chown((UserSettingsFolder() + file).c_str(), kNobody, kNobody), 0);
+    }
   }
   auto again = StartAsUser({"/UI"});
   ASSERT_TRUE(WaitUntil([&] {
