@@ -42,7 +42,7 @@ CtlRun Ctl(std::initializer_list<const char*> words,
   process.start(QStringLiteral(ORV_BIN_DIR "/orvane-wlan-ctl"), args);
   CtlRun run;
   if (!process.waitForStarted()) return run;
-  QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000);
+  (void)QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000);
   if (process.exitStatus() != QProcess::NormalExit) return run;
   run.exitCode = process.exitCode();
   run.out = process.readAllStandardOutput();
@@ -144,7 +144,7 @@ class CtlTest : public QObject {
     for (const QJsonValue& network : scan.Json().value(QLatin1String("networks")).toArray()) {
       names << network.toObject().value(QLatin1String("ssid")).toString();
     }
-    QVERIFY2(names.contains(QStringLiteral("OrvOpen")), qPrintable(names.join(',')));
+    QVERIFY2(names.contains(QStringLiteral("OrvOpen")), qPrintable(names.join(QLatin1Char(','))));
     QVERIFY(names.contains(QStringLiteral("Cafe Guest")));
   }
 
