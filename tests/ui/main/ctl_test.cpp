@@ -17,6 +17,7 @@
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/ellipsis_label.h"
+#include "ui/controls/triface_btn.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/tray_icon.h"
 
@@ -175,16 +176,19 @@ class CtlTest : public QObject {
   void apStatusInAccessPointMode() {
     Running r;
     QVERIFY(r.Attached());
-    r.window.SetFuncMode(TFormMain::kModeAccessPoint);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        r.window.Adapter() != nullptr && r.window.FuncMode() == TFormMain::kModeAccessPoint, kWait);
-    QJsonObject ap;
-    QVERIFY(QTest::qWaitFor(
+    QTest::mouseClick(UiTest::FindChild<TTrifaceBtn>(r.window, "BtnSoftAP"), Qt::LeftButton);
+    QCOMPARE(r.window.FuncMode(), TFormMain::kModeAccessPoint);
+    // The settings hold InitConnect=0, so the mode switch alone starts nothing.
+    r.window.Adapter()->Connect(FAGlobal().APProfile());
+    CtlRun last;
+    const bool active = QTest::qWaitFor(
         [&] {
-          ap = Ctl({"ap", "status", "--json"}).Json();
-          return ap.value(QLatin1String("active")).toBool();
+          last = Ctl({"ap", "status", "--json"});
+          return last.Json().value(QLatin1String("active")).toBool();
         },
-        kWait));
+        kWait);
+    QVERIFY2(active, (last.out + last.err).constData());
+    const QJsonObject ap = last.Json();
     QCOMPARE(ap.value(QLatin1String("mode")).toString(), QStringLiteral("access point"));
     QVERIFY(ap.value(QLatin1String("stations")).isArray());
     QCOMPARE(Ctl({"scan"}).exitCode, int{ctl::kWrongMode});
