@@ -76,8 +76,8 @@ class Heartbeat {
 // is not counted as the window's pause.
 bool Sim(const std::vector<std::string>& args) {
   auto run = std::async(std::launch::async, [args] { return UiTestEnv::Simulator(args); });
-  (void)QTest::qWaitFor(
-      [&] { return run.wait_for(milliseconds(0)) == std::future_status::ready; }, kWait);
+  (void)QTest::qWaitFor([&] { return run.wait_for(milliseconds(0)) == std::future_status::ready; },
+                        kWait);
   return run.get();
 }
 

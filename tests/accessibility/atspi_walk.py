@@ -24,7 +24,7 @@ PARTS = {pyatspi.ROLE_SCROLL_BAR}
 DEADLINE = 20.0
 
 
-def wait_for(what, condition):
+def wait_for(what, condition, window=None):
     end = time.monotonic() + DEADLINE
     while time.monotonic() < end:
         try:
@@ -34,11 +34,21 @@ def wait_for(what, condition):
         if found:
             return found
         time.sleep(0.05)
+    shots = os.environ.get("ORV_ATSPI_SHOTS")
+    if shots:
+        subprocess.run(["import", "-window", "root", os.path.join(shots, "failure.png")])
+    if window is not None:  # what was there instead
+        for _, path in nodes(window):
+            print(" > ".join(path))
     sys.exit(f"FAIL: timed out waiting for {what}")
 
 
 def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def sensitive(node):
+    return node is not None and node.getState().contains(pyatspi.STATE_SENSITIVE)
 
 
 def nodes(node, path=()):
@@ -118,12 +128,16 @@ class Walk:
         tab_node = wait_for(f"the tab '{tab}'", lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, tab))
         press(tab_node)
         role, name = landmark
-        wait_for(f"the page of '{tab}'", lambda: find(window, role, name))
+        wait_for(f"the page of '{tab}'", lambda: find(window, role, name), window)
         self.check(f"page '{tab}'", window)
 
     def run(self, title):
         main = wait_for("the main window", lambda: self.window(title))
         fm = "FormMain"
+        # The pages other than the link page open only once the adapter is bound,
+        # and the mode buttons are enabled from then on.
+        wait_for("the adapter", lambda: sensitive(
+            find(main, pyatspi.ROLE_PUSH_BUTTON, self.text(fm, "BtnSoftAP", "AP Mode"))))
         station = [
             (self.text(fm, "LbLinkInfo", "Link Info"),
              (pyatspi.ROLE_PUSH_BUTTON, self.text("FrameLinkInfo", "BtnTChart", "Chart"))),
@@ -182,6 +196,10 @@ class Walk:
         next_name = self.text(nt, "BtnNext", "Next")
         next_button = wait_for("the wizard", lambda: find(main, pyatspi.ROLE_PUSH_BUTTON, next_name))
         self.check("wizard: network type", main)
+        edits = [n for n, _ in nodes(main) if n.getRole() == pyatspi.ROLE_TEXT]
+        if len(edits) < 2:
+            sys.exit("FAIL: the network type page has no name and SSID edits")
+        edits[0].queryEditableText().setTextContents("")
         press(next_button)  # with no profile name: the message box says so
         box = wait_for("the message box", lambda: self.other_window(main))
         self.check("message box", box)
@@ -189,9 +207,6 @@ class Walk:
                        lambda: find(box, pyatspi.ROLE_PUSH_BUTTON,
                                     self.text("BtnCaption", "BtnOk", "Ok"))))
         wait_for("the message box to close", lambda: self.other_window(main) is None)
-        edits = [n for n, _ in nodes(main) if n.getRole() == pyatspi.ROLE_TEXT]
-        if len(edits) < 2:
-            sys.exit("FAIL: the network type page has no name and SSID edits")
         for edit, value in zip(edits, ("Walk", "WalkNet")):
             edit.queryEditableText().setTextContents(value)
         press(next_button)

@@ -27,7 +27,7 @@ class TrifaceLabelAccessible : public QAccessibleWidget {
 
   void doAction(const QString& action) override {
     if (action == pressAction()) {
-      Label()->Click();
+      Label()->Activate();
       return;
     }
     QAccessibleWidget::doAction(action);
@@ -100,6 +100,11 @@ QColor TTrifaceLabel::StateColor() const {
 
 void TTrifaceLabel::Click() { emit clicked(); }
 
+void TTrifaceLabel::Activate() {
+  emit pressed();
+  Click();
+}
+
 void TTrifaceLabel::SetState(int state) {
   if (state_ == state) return;
   state_ = state;
@@ -159,10 +164,7 @@ void TTrifaceLabel::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      if (!event->isAutoRepeat()) {
-        emit pressed();
-        Click();
-      }
+      if (!event->isAutoRepeat()) Activate();
       event->accept();
       return;
     default:

@@ -30,6 +30,8 @@ class TTrifaceLabel : public TEllipsisLabel {
   QColor StateColor() const;
 
   void Click();
+  // What a key or a screen reader's press does: the press and the click.
+  void Activate();
 
  signals:
   // The left button went down on it, or a key activated it.

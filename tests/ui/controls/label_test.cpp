@@ -125,6 +125,7 @@ class LabelTest : public QObject {
   void hoverLabelActsAsAButtonForKeyboardAndScreenReaders() {
     NavigationLabel label;
     QSignalSpy clicked(&label, &TTrifaceLabel::clicked);
+    QSignalSpy pressed(&label, &TTrifaceLabel::pressed);
     QVERIFY(label.focusPolicy() & Qt::TabFocus);
     QTest::keyClick(&label, Qt::Key_Space);
     QTest::keyClick(&label, Qt::Key_Return);
@@ -141,6 +142,8 @@ class LabelTest : public QObject {
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(clicked.count(), 3);
+    // The page tabs act on the press, so a screen reader's press must give it too.
+    QCOMPARE(pressed.count(), 3);
   }
 
   void ellipsisShortensToTheLabelWidth() {
