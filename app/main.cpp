@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
 
         if (startFlags & kStartClose) {
           DebugLog("PM_CLOSE");
-          BroadcastNotify(global.NotifyChannel(), PM_CLOSE);
+          NotifyInstance(global.MutexName(), global.NotifyChannel(), PM_CLOSE);
           return;
         }
 

@@ -9,6 +9,18 @@ void BroadcastNotify(const std::string& channel, int code) {
   SendChannelMessage(channel, ChannelMessage{ChannelMessage::kNotify, code, 0});
 }
 
+bool NotifyInstance(const std::string& mutexName, const std::string& channel, int code,
+                    std::chrono::milliseconds patience) {
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  for (;;) {
+    if (SendChannelMessage(channel, ChannelMessage{ChannelMessage::kNotify, code, 0})) return true;
+    if (!NamedMutex::HeldElsewhere(mutexName) || std::chrono::steady_clock::now() >= deadline) {
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
 std::unique_ptr<NamedMutex> CheckSingleInstance(const std::string& mutexName,
                                                 const std::string& channel,
                                                 std::chrono::milliseconds retryDelay) {
@@ -26,7 +38,7 @@ std::unique_ptr<NamedMutex> CheckSingleInstance(const std::string& mutexName,
   }
   if (mutex.error == NamedMutex::kErrorAlreadyExists) {
     DebugLog("Instance mutex already exists");
-    BroadcastNotify(channel, PM_SHOW);
+    NotifyInstance(mutexName, channel, PM_SHOW);
     return nullptr;
   }
   return std::move(mutex.handle);

@@ -11,6 +11,14 @@
 // it has been handled.
 void BroadcastNotify(const std::string& channel, int code);
 
+// The same for a message the instance holding the mutex must not miss. That
+// instance takes the mutex before it opens its channel, so a message sent in
+// between finds nobody listening: it is sent again until the channel answers,
+// the mutex is free (nobody runs) or the patience is spent. Returns whether
+// the instance took it.
+bool NotifyInstance(const std::string& mutexName, const std::string& channel, int code,
+                    std::chrono::milliseconds patience = std::chrono::milliseconds(10000));
+
 // Takes the instance mutex. Returns it when this is the only instance; returns
 // none after telling the running instance to show itself, or when the mutex
 // cannot be made even after asking whoever holds things up to close.

@@ -15,6 +15,8 @@ class NamedMutex {
   };
 
   static Created Create(const std::string& name);
+  // Whether another process holds the mutex now; asks without creating it.
+  static bool HeldElsewhere(const std::string& name);
   ~NamedMutex();
   NamedMutex(const NamedMutex&) = delete;
   NamedMutex& operator=(const NamedMutex&) = delete;

@@ -17,3 +17,12 @@ NamedMutex::Created NamedMutex::Create(const std::string& name) {
 }
 
 NamedMutex::~NamedMutex() { ::close(fd_); }
+
+bool NamedMutex::HeldElsewhere(const std::string& name) {
+  const std::string path = RuntimeObjectPath(name, ".lock");
+  const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+  ::close(fd);  // also releases the lock when this probe got it
+  return held;
+}

@@ -4,9 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <optional>
+#include <thread>
 
+#include "core/instance_check.h"
 #include "platform/named_mutex.h"
 #include "platform/notify_channel.h"
 #include "tests/support/temp_dir.h"
@@ -67,6 +72,36 @@ TEST_F(RuntimeFallbackTest, RefusesAFolderOthersCanEnterOrALink) {
   ASSERT_EQ(::mkdir(elsewhere.c_str(), 0700), 0);
   ASSERT_EQ(::symlink(elsewhere.c_str(), folder.c_str()), 0);
   EXPECT_EQ(RuntimeObjectPath("Or-Vane_Mutex", ".lock"), "");
+}
+
+// An instance takes the mutex before it opens its channel: a close sent in
+// between must reach it once it listens, and with nobody running it ends at once.
+TEST_F(RuntimeFallbackTest, AMessageSentBeforeTheInstanceListensReachesItLater) {
+  using std::chrono::milliseconds;
+  const std::string channel = RegisterNotifyChannel("Or-Vane_NotifyMsg");
+  NamedMutex::Created holder = NamedMutex::Create("Or-Vane_Mutex");
+  ASSERT_NE(holder.handle, nullptr);
+  ASSERT_EQ(holder.error, 0);
+  EXPECT_TRUE(NamedMutex::HeldElsewhere("Or-Vane_Mutex"));
+  std::atomic<int> received{0};
+  std::unique_ptr<ChannelListener> listener;
+  std::thread lateInstance([&] {
+    std::this_thread::sleep_for(milliseconds(300));
+    listener = std::make_unique<ChannelListener>(
+        channel, [&](const ChannelMessage& message, Event&) { received = message.code; });
+  });
+  EXPECT_TRUE(NotifyInstance("Or-Vane_Mutex", channel, PM_CLOSE));
+  lateInstance.join();
+  EXPECT_EQ(received.load(), PM_CLOSE);
+
+  listener.reset();
+  holder.handle.reset();
+  EXPECT_FALSE(NamedMutex::HeldElsewhere("Or-Vane_Mutex"));
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(NotifyInstance("Or-Vane_Mutex", channel, PM_CLOSE));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(1000));
+  // The probe leaves the mutex free for the next instance.
+  EXPECT_EQ(NamedMutex::Create("Or-Vane_Mutex").error, 0);
 }
 
 }  // namespace
