@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimer>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -439,6 +440,23 @@ void TFrameAPCfg::CmbModeSelect() {
       !SelectByValue(*cmbCh_, source.fallback)) {
     SelectFirst(*cmbCh_);
   }
+  RetryChannelList();
+}
+
+void TFrameAPCfg::RetryChannelList() {
+  constexpr int kRetries = 25;
+  constexpr int kRetryMs = 200;
+  if (cmbCh_->count() > 0) {
+    channelRetries_ = 0;
+    return;
+  }
+  // While the adapter connects the library is busy and the window thread does
+  // not wait for it: the list comes out empty, so it is asked for again.
+  if (channelRetries_ >= kRetries) return;
+  ++channelRetries_;
+  QTimer::singleShot(kRetryMs, this, [this] {
+    if (adapter_ != nullptr && cmbCh_->count() == 0) CmbModeSelect();
+  });
 }
 
 void TFrameAPCfg::CmbWEPSelect() {

@@ -74,6 +74,7 @@ class TFrameAPCfg : public TPropertyPageFrame {
 
   // Event handlers.
   void CmbModeSelect();
+  void RetryChannelList();
   void CmbWEPSelect();
   void CmbDefKeySelect();
   void EdtPhraseChange();
@@ -115,4 +116,6 @@ class TFrameAPCfg : public TPropertyPageFrame {
   // The SSID as loaded: its bytes are saved unchanged unless the edit changes.
   QByteArray loadedSsid_;
   QString loadedSsidText_;
+  // How often the channel list was asked for again while the library was busy.
+  int channelRetries_ = 0;
 };

@@ -189,11 +189,19 @@ void ChannelGraph::DrawPane(QPainter& painter, const Pane& pane) const {
   painter.setPen(ArtKit::kCardBorder);
   painter.drawLine(QPointF(plot.left(), plot.bottom()), QPointF(plot.right(), plot.bottom()));
   painter.setPen(ArtKit::kMuted);
+  const QFontMetricsF metrics(painter.font());
+  // On a narrow pane a number that would touch the one before it is left out;
+  // its tick stays.
+  double lastRight = -1e9;
   const auto tick = [&](int channel) {
     const double x = XOf(pane, ChannelUse::CentreMHz(channel));
     painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 3));
-    painter.drawText(QRectF(x - 12, plot.bottom() + 2, 24, kAxisHeight - 2), Qt::AlignCenter,
-                     QString::number(channel));
+    const QString number = QString::number(channel);
+    const double half = metrics.horizontalAdvance(number) / 2 + 1;
+    if (x - half < lastRight) return;
+    lastRight = x + half + 2;
+    painter.drawText(QRectF(x - half, plot.bottom() + 2, 2 * half, kAxisHeight - 2),
+                     Qt::AlignCenter, number);
   };
   if (pane.low) {
     for (int channel : kLowTicks) tick(channel);

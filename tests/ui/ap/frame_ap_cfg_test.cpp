@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "adapter/nic_adapter.h"
+#include "adapter/wl_library.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
 #include "core/text.h"
@@ -212,6 +213,18 @@ class FrameAPCfgTest : public QObject {
     // The profile's channel 6 is no 5 GHz channel: rather than the fallback
     // DefAPChA, 36, where OrvHome sends, the first channel nothing is heard on.
     QCOMPARE(p.List("CmbCh")->currentData().toInt(), 40);
+    QCOMPARE(p.List("CmbCh")->currentText(), QStringLiteral("40 (least used)"));
+  }
+
+  void aChannelListTheBusyLibraryWithheldIsFilledOnceItIsFree() {
+    Page p;
+    QVERIFY(p.Attached());
+    Event stop;
+    QVERIFY(WLLib().Lock(stop, std::chrono::milliseconds(5000)));
+    Choose(p.List("CmbMode"), kModeA);
+    QCOMPARE(p.List("CmbCh")->count(), 0);
+    WLLib().Unlock();
+    QTRY_VERIFY_WITH_TIMEOUT(p.List("CmbCh")->count() > 0, 5000);
     QCOMPARE(p.List("CmbCh")->currentText(), QStringLiteral("40 (least used)"));
   }
 
