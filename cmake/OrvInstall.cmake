@@ -43,6 +43,16 @@ if(TARGET orvane-wlan)
   orv_install_command(orvane-wlan utility)
   if(TARGET orvane-wlan-ctl)
     orv_install_command(orvane-wlan-ctl utility)
+    set(orv_man_page ${CMAKE_BINARY_DIR}/package-docs/orvane-wlan-ctl.1)
+    configure_file(${PROJECT_SOURCE_DIR}/man/orvane-wlan-ctl.1 ${orv_man_page} COPYONLY)
+    add_custom_command(
+      OUTPUT ${orv_man_page}.gz
+      COMMAND gzip -9nf -k ${orv_man_page}
+      DEPENDS ${orv_man_page})
+    add_custom_target(orv_man_page ALL DEPENDS ${orv_man_page}.gz)
+    install(FILES ${orv_man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT utility)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/bash-completion/orvane-wlan-ctl
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions COMPONENT utility)
   endif()
   file(GLOB orv_string_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/orvane-wlan*.ini)
   install(FILES
@@ -75,7 +85,7 @@ orv_install_package_docs(${ORV_SIMULATOR_PACKAGE} simulator)
 
 # Everything the packages hold, so they can be built without the test suites.
 add_custom_target(orv_packaged)
-foreach(target orvane-wlan orvane-wlan-ctl orvwl orvwl-sim orv_resources orv_app_icons
+foreach(target orvane-wlan orvane-wlan-ctl orv_man_page orvwl orvwl-sim orv_resources orv_app_icons
                orv_docs_utility orv_docs_simulator)
   if(TARGET ${target})
     add_dependencies(orv_packaged ${target})

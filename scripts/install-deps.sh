@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth pkg-config libqrencode-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils pkg-config libqrencode-dev
           zbar-tools at-spi2-core python3-pyatspi dbus-daemon lintian desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do

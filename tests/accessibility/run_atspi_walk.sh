@@ -17,7 +17,10 @@ work=$(mktemp -d)
 app_pid=
 bus_pid=
 cleanup() {
-  for pid in $app_pid $bus_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
+  for pid in $app_pid $bus_pid; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
   stop_virtual_display
   rm -rf "$work"
 }
