@@ -34,7 +34,7 @@ for i in range(40): w.write(b'Key%d='%i + b'y'*(1<<20) + b'\r\n')" ;;
     junk) head -c $((50 << 20)) /dev/urandom ;;
     sections) python3 -c "import sys; w=sys.stdout.buffer
 w.write(b''.join(b'[S%d]\r\nK=%d\r\n'%(i,i) for i in range(100000)))" ;;
-    no-breaks) python3 -c "import sys; sys.stdout.buffer.write(b'K=V;[X]'*(50<<20)//7)" ;;
+    no-breaks) python3 -c "import sys; sys.stdout.buffer.write(b'K=V;[X]'*((50<<20)//7))" ;;
   esac
 }
 
@@ -66,6 +66,9 @@ for file in bin ini; do
     cp "$work/shipped.bin" "$work/orvane-wlan.bin"
     cp "$work/shipped.ini" "$work/orvane-wlan.ini"
     { cat "$work/shipped.$file"; printf '\r\n'; bulk "$kind"; } > "$work/orvane-wlan.$file"
+    # A file changed within the last two seconds is read again at each lookup,
+    # so a file written just now would time that instead of the start.
+    touch -d "-1 minute" "$work/orvane-wlan.$file"
     size=$(($(stat -c %s "$work/orvane-wlan.$file") >> 20))
     echo "$file $kind (${size} MB): $(timed_start)"
   done

@@ -4,5 +4,6 @@
 # and after. Usage: campaign/plug-storm.sh [build]
 set -euo pipefail
 build=${1:-build}
-ORV_CAMPAIGN_FULL=1 QT_QPA_PLATFORM=offscreen \
+# Longer than the five minutes Qt Test gives a test function by default.
+ORV_CAMPAIGN_FULL=1 QTEST_FUNCTION_TIMEOUT=3600000 QT_QPA_PLATFORM=offscreen \
   "$build/tests/campaign_tests" plugStormsLeaveNothingBehind 2>&1 | grep -v '^$'

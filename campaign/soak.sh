@@ -5,5 +5,7 @@
 # Usage: campaign/soak.sh [build] [MINUTES]
 set -euo pipefail
 build=${1:-build}
-ORV_SOAK_MINUTES=${2:-60} QT_QPA_PLATFORM=offscreen \
+minutes=${2:-60}
+# Qt Test ends a test function after five minutes unless told otherwise.
+ORV_SOAK_MINUTES=$minutes QTEST_FUNCTION_TIMEOUT=$(((minutes + 5) * 60000)) QT_QPA_PLATFORM=offscreen \
   nice -n 10 "$build/tests/campaign_tests" soak -maxwarnings 0 2>&1 | grep -v '^$'
