@@ -86,6 +86,7 @@ TEST_F(RuntimeFallbackTest, AMessageSentBeforeTheInstanceListensReachesItLater) 
   std::atomic<int> received{0};
   std::unique_ptr<ChannelListener> listener;
   std::thread lateInstance([&] {
+    // Not a wait on anything: the instance opens its channel after the sender's first tries.
     std::this_thread::sleep_for(milliseconds(300));
     listener = std::make_unique<ChannelListener>(
         channel, [&](const ChannelMessage& message, Event&) { received = message.code; });
