@@ -7,9 +7,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <memory>
+#include <future>
 #include <optional>
-#include <thread>
 
 #include "core/instance_check.h"
 #include "platform/named_mutex.h"
@@ -84,18 +83,18 @@ TEST_F(RuntimeFallbackTest, AMessageSentBeforeTheInstanceListensReachesItLater) 
   ASSERT_EQ(holder.error, 0);
   EXPECT_TRUE(NamedMutex::HeldElsewhere("Or-Vane_Mutex"));
   std::atomic<int> received{0};
-  std::unique_ptr<ChannelListener> listener;
-  std::thread lateInstance([&] {
-    // Not a wait on anything: the instance opens its channel after the sender's first tries.
-    std::this_thread::sleep_for(milliseconds(300));
-    listener = std::make_unique<ChannelListener>(
+  auto sent = std::async(std::launch::async,
+                         [&] { return NotifyInstance("Or-Vane_Mutex", channel, PM_CLOSE); });
+  // With the lock held and nobody listening yet, the sender keeps trying.
+  EXPECT_EQ(sent.wait_for(milliseconds(300)), std::future_status::timeout);
+  {
+    ChannelListener listener(
         channel, [&](const ChannelMessage& message, Event&) { received = message.code; });
-  });
-  EXPECT_TRUE(NotifyInstance("Or-Vane_Mutex", channel, PM_CLOSE));
-  lateInstance.join();
+    ASSERT_TRUE(listener.IsListening());
+    EXPECT_TRUE(sent.get());
+  }
   EXPECT_EQ(received.load(), PM_CLOSE);
 
-  listener.reset();
   holder.handle.reset();
   EXPECT_FALSE(NamedMutex::HeldElsewhere("Or-Vane_Mutex"));
   const auto start = std::chrono::steady_clock::now();
