@@ -255,7 +255,8 @@ TEST_F(StartupTest, PortableCopyKeepsEverythingBesideItself) {
     return IniFile(dir.File("orvane-wlan.bin"))
                .ReadString("SIM\\ORVWL_0001-9999", "LastProf", "") == "Default";
   }));
-  EXPECT_TRUE(LogHas("orvane-wlan.Log", kSelectDev));
+  // The settings write can be seen before the log line that came first reaches the file.
+  EXPECT_TRUE(WaitUntil([&] { return LogHas("orvane-wlan.Log", kSelectDev); }));
   EXPECT_FALSE(fs::exists(UserSettingsFolder()));
   EXPECT_EQ(Run({"/Close"}), 0);
   EXPECT_EQ(utility->Wait(milliseconds(5000)), 0);
