@@ -3,12 +3,12 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "simulator/sha1.h"
 
-// HMAC-SHA1 (RFC 2104) with the key absorbed once, so that PBKDF2's thousands
-// of rounds each cost two compressions.
+// HMAC-SHA1 (RFC 2104) by libcrypto.
 class HmacSha1 {
  public:
   explicit HmacSha1(std::span<const uint8_t> key);
@@ -17,8 +17,7 @@ class HmacSha1 {
   Sha1Digest Mac(std::string_view message) const;
 
  private:
-  Sha1 inner_;
-  Sha1 outer_;
+  std::string key_;
 };
 
 // PBKDF2 (RFC 8018) with HMAC-SHA1.
@@ -28,5 +27,5 @@ void Pbkdf2HmacSha1(std::string_view password, std::span<const uint8_t> salt, in
 using Psk = std::array<uint8_t, 32>;
 
 // The WPA pre-shared key: PBKDF2 over the pass phrase, salted with the SSID
-// bytes, 4096 rounds, 32 bytes. Costs a few milliseconds.
+// bytes, 4096 rounds, 32 bytes.
 Psk WpaPsk(std::string_view passphrase, std::string_view ssid);
