@@ -88,9 +88,9 @@ TFormRes::TFormRes(qreal devicePixelRatio, const CFAGlobalVar& global)
       imgsOvIconXP_(QSize(16, 16)) {
   const qreal screens = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
   const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : screens;
-  DrawPictures(ratio, global);
+  AddPictures(ratio, global);
   DrawImageLists(ratio);
-  ReplaceFromFiles(global);
+  FindReplacementFiles(global);
   gInstance = this;
 }
 
@@ -102,8 +102,19 @@ TFormRes* TFormRes::Instance() { return gInstance; }
 
 const QImage& TFormRes::Picture(QStringView name) const {
   static const QImage none;
-  const auto found = pictures_.constFind(name.toString());
-  return found == pictures_.cend() ? none : *found;
+  const auto found = pictures_.find(name);
+  if (found == pictures_.end()) return none;
+  const Entry& entry = found->second;
+  if (!entry.picture) {
+    // A file that is no picture keeps the built-in one, as a missing file does.
+    QImage replacement;
+    if (!entry.file.isEmpty() && replacement.load(entry.file)) {
+      entry.picture = std::move(replacement);
+    } else {
+      entry.picture = entry.draw();
+    }
+  }
+  return *entry.picture;
 }
 
 QIcon TFormRes::TrayIcon(bool newerLook, int index) const {
@@ -114,20 +125,20 @@ QIcon TFormRes::TrayIcon(bool newerLook, int index) const {
   return icon;
 }
 
-void TFormRes::Add(const QString& name, const QImage& picture) {
+void TFormRes::Add(const QString& name, std::function<QImage()> draw) {
   names_.append(name);
-  pictures_.insert(name, picture);
+  pictures_.insert_or_assign(name, Entry{std::move(draw), {}, std::nullopt});
 }
 
-void TFormRes::DrawPictures(qreal ratio, const CFAGlobalVar& global) {
+void TFormRes::AddPictures(qreal ratio, const CFAGlobalVar& global) {
   using namespace ArtBackgrounds;
   const char* station[] = {"ImgMainInfo", "ImgMainSurvey", "ImgMainProfile", "ImgMainAdapter"};
   for (int i = 0; i < G::kStationTabCount; ++i) {
-    Add(Name(station[i]), MainWindow(G::kStationTabCount, i, ratio));
+    Add(Name(station[i]), [=] { return MainWindow(G::kStationTabCount, i, ratio); });
   }
   const char* accessPoint[] = {"ImgAPInfo", "ImgAPCfg", "ImgAPFilter"};
   for (int i = 0; i < G::kAPTabCount; ++i) {
-    Add(Name(accessPoint[i]), MainWindow(G::kAPTabCount, i, ratio));
+    Add(Name(accessPoint[i]), [=] { return MainWindow(G::kAPTabCount, i, ratio); });
   }
 
   const struct {
@@ -144,23 +155,28 @@ void TFormRes::DrawPictures(qreal ratio, const CFAGlobalVar& global) {
       {"ImgFrAPCfg", kSplit | kLeftButtons | kRightButtons},
       {"ImgFrAPFilter", kLeftButtons},
   };
-  for (const auto& page : pages) Add(Name(page.name), Page(page.features, ratio));
-  Add(QStringLiteral("ImgAboutBG"), AboutBox(ratio));
-  Add(QStringLiteral("ImgChartBG"), ChartWindow(ratio));
-  Add(QStringLiteral("ImgMark"), ArtIcons::Mark(ratio));
-  Add(QStringLiteral("ImgLight"), ArtIcons::Light(ratio));
+  for (const auto& page : pages) {
+    Add(Name(page.name), [features = page.features, ratio] { return Page(features, ratio); });
+  }
+  Add(QStringLiteral("ImgAboutBG"), [=] { return AboutBox(ratio); });
+  Add(QStringLiteral("ImgChartBG"), [=] { return ChartWindow(ratio); });
+  Add(QStringLiteral("ImgMark"), [=] { return ArtIcons::Mark(ratio); });
+  Add(QStringLiteral("ImgLight"), [=] { return ArtIcons::Light(ratio); });
 
   using ArtButtons::Round;
-  Add(QStringLiteral("ImgBtnAboutN"), ArtButtons::RoundFace(Round::kAbout, false, ratio));
-  Add(QStringLiteral("ImgBtnAboutH"), ArtButtons::RoundFace(Round::kAbout, true, ratio));
-  Add(QStringLiteral("ImgBtnHelpN"), ArtButtons::RoundFace(Round::kHelp, false, ratio));
-  Add(QStringLiteral("ImgBtnHelpH"), ArtButtons::RoundFace(Round::kHelp, true, ratio));
-  Add(QStringLiteral("ImgBtnCloseN"), ArtButtons::RoundFace(Round::kClose, false, ratio));
-  Add(QStringLiteral("ImgBtnCloseH"), ArtButtons::RoundFace(Round::kClose, true, ratio));
-  Add(QStringLiteral("ImgBtnEnable"), ArtButtons::ModeFace(true, ratio));
-  Add(QStringLiteral("ImgBtnDisable"), ArtButtons::ModeFace(false, ratio));
-  Add(QStringLiteral("ImgBtnTChart"), ArtButtons::ChartFace(false, ratio));
-  Add(QStringLiteral("ImgBtnTChartOn"), ArtButtons::ChartFace(true, ratio));
+  const auto round = [ratio](Round kind, bool hot) {
+    return [=] { return ArtButtons::RoundFace(kind, hot, ratio); };
+  };
+  Add(QStringLiteral("ImgBtnAboutN"), round(Round::kAbout, false));
+  Add(QStringLiteral("ImgBtnAboutH"), round(Round::kAbout, true));
+  Add(QStringLiteral("ImgBtnHelpN"), round(Round::kHelp, false));
+  Add(QStringLiteral("ImgBtnHelpH"), round(Round::kHelp, true));
+  Add(QStringLiteral("ImgBtnCloseN"), round(Round::kClose, false));
+  Add(QStringLiteral("ImgBtnCloseH"), round(Round::kClose, true));
+  Add(QStringLiteral("ImgBtnEnable"), [=] { return ArtButtons::ModeFace(true, ratio); });
+  Add(QStringLiteral("ImgBtnDisable"), [=] { return ArtButtons::ModeFace(false, ratio); });
+  Add(QStringLiteral("ImgBtnTChart"), [=] { return ArtButtons::ChartFace(false, ratio); });
+  Add(QStringLiteral("ImgBtnTChartOn"), [=] { return ArtButtons::ChartFace(true, ratio); });
 
   for (const PageButtonFace& face : kPageButtons) {
     const QString name = QStringLiteral("ImgBtn") + Name(face.name);
@@ -171,8 +187,8 @@ void TFormRes::DrawPictures(qreal ratio, const CFAGlobalVar& global) {
     const bool translated = caption != Name(face.caption);
     const PageButton button{caption,         face.glyph,   face.tone,
                             face.glyphAfter, face.compact, face.compact && translated};
-    Add(name, ArtButtons::PageFace(button, false, ratio));
-    Add(name + QStringLiteral("On"), ArtButtons::PageFace(button, true, ratio));
+    Add(name, [=] { return ArtButtons::PageFace(button, false, ratio); });
+    Add(name + QStringLiteral("On"), [=] { return ArtButtons::PageFace(button, true, ratio); });
   }
 }
 
@@ -187,7 +203,7 @@ void TFormRes::DrawImageLists(qreal ratio) {
   }
 }
 
-void TFormRes::ReplaceFromFiles(const CFAGlobalVar& global) {
+void TFormRes::FindReplacementFiles(const CFAGlobalVar& global) {
   const std::string resPath = global.InfoRead("Setting", "Res_Path", "");
   if (resPath.empty()) return;
   std::string folder = global.ProgramDir() + WithSlashes(resPath);
@@ -197,9 +213,6 @@ void TFormRes::ReplaceFromFiles(const CFAGlobalVar& global) {
     const std::string file = global.InfoRead("FormRes_TImage", name.toStdString(), "");
     if (file.empty()) continue;
     const std::string path = folder + WithSlashes(file);
-    if (!IsRegularFile(path)) continue;
-    // A file that is no picture keeps the built-in one, as a missing file does.
-    QImage replacement;
-    if (replacement.load(QString::fromLocal8Bit(path))) pictures_.insert(name, replacement);
+    if (IsRegularFile(path)) pictures_.find(name)->second.file = QString::fromLocal8Bit(path);
   }
 }

@@ -5,14 +5,19 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
+#include <unordered_map>
 
 #include "ui/shell/image_list.h"
 
 class CFAGlobalVar;
 
 // The store of pictures and image lists every window and page takes its look
-// from. It draws the built-in set, then replaces single pictures with files
-// named in the settings ("Res_Path" and section "FormRes_TImage"). The
+// from. Each picture is drawn (or loaded from the file the settings name in
+// "Res_Path" and section "FormRes_TImage") the first time someone asks for
+// it, at the store's pixel ratio, and kept: a session that never opens a page
+// never pays for its pictures. The
 // start-up code creates the one instance before the main window and destroys
 // it after the application loop; Instance() reaches it meanwhile.
 class TFormRes {
@@ -28,7 +33,8 @@ class TFormRes {
   static TFormRes* Instance();
 
   // A picture by component name ("ImgMainInfo", "ImgBtnSaveOn", ...); a null
-  // image for a name the store does not hold.
+  // image for a name the store does not hold. The reference stays valid for
+  // the store's life.
   const QImage& Picture(QStringView name) const;
   // Every picture name, in component order.
   const QStringList& PictureNames() const { return names_; }
@@ -42,13 +48,24 @@ class TFormRes {
   QIcon TrayIcon(bool newerLook, int index) const;
 
  private:
-  void DrawPictures(qreal devicePixelRatio, const CFAGlobalVar& global);
+  struct Entry {
+    std::function<QImage()> draw;
+    QString file;  // a replacement named in the settings, tried first
+    mutable std::optional<QImage> picture;
+  };
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(QStringView name) const { return qHash(name); }
+  };
+
+  void AddPictures(qreal devicePixelRatio, const CFAGlobalVar& global);
   void DrawImageLists(qreal devicePixelRatio);
-  void Add(const QString& name, const QImage& picture);
-  void ReplaceFromFiles(const CFAGlobalVar& global);
+  void Add(const QString& name, std::function<QImage()> draw);
+  void FindReplacementFiles(const CFAGlobalVar& global);
 
   QStringList names_;
-  QHash<QString, QImage> pictures_;
+  // Node-based, so a picture drawn later never moves one handed out before.
+  std::unordered_map<QString, Entry, NameHash, std::equal_to<>> pictures_;
   TImageList imgsType_;
   TImageList imgsNull_;
   TImageList imgsOvIcon_;

@@ -33,7 +33,11 @@ TImage* AddBackground(TPropertyPageFrame& page) {
 }
 
 void ShowPicture(TImage& image, QStringView picture) {
-  if (const TFormRes* res = TFormRes::Instance()) image.SetPicture(res->Picture(picture));
+  if (TFormRes::Instance() == nullptr) return;
+  image.SetPictureLater([name = picture.toString()] {
+    const TFormRes* res = TFormRes::Instance();
+    return res != nullptr ? res->Picture(name) : QImage();
+  });
 }
 
 TEllipsisLabel* AddHeading(TPropertyPageFrame& page, const char* name, const char* designText,

@@ -19,7 +19,7 @@ namespace PageParts {
 
 // The picture control "ImgBG" covering the page, below everything else.
 TImage* AddBackground(TPropertyPageFrame& page);
-// Shows the image store's picture of that name, if the store holds one.
+// Shows the image store's picture of that name, drawn when the page is first shown.
 void ShowPicture(TImage& image, QStringView picture);
 // A heading in the heading band of the card (page coordinates), with its
 // design text; the page's string-file section may replace it.

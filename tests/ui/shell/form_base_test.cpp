@@ -132,7 +132,7 @@ class FormBaseTest : public QObject {
     QCOMPARE(window.lbA->text(), QStringLiteral("%s%n text"));
     QCOMPARE(window.chk->text(), QStringLiteral("Design check"));
     QVERIFY(window.img->text().isEmpty());
-    QVERIFY(!window.img->pixmap().isNull());
+    QVERIFY(!window.img->Picture().isNull());
     QCOMPARE(window.lbC->text(), QStringLiteral("Design C"));
   }
 
