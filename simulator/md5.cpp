@@ -1,8 +1,11 @@
 #include "simulator/md5.h"
 
+#include "simulator/sha1.h"
+
 #include <openssl/evp.h>
 
 Md5Digest Md5Of(std::span<const uint8_t> data) {
+  UseLibcrypto();
   Md5Digest digest{};
   EVP_Digest(data.data(), data.size(), digest.data(), nullptr, EVP_md5(), nullptr);
   return digest;

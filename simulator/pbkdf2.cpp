@@ -15,6 +15,7 @@ Sha1Digest HmacSha1::Mac(std::string_view message) const {
 }
 
 Sha1Digest HmacSha1::Mac(std::span<const uint8_t> message) const {
+  UseLibcrypto();
   Sha1Digest digest{};
   HMAC(EVP_sha1(), key_.data(), static_cast<int>(key_.size()), message.data(), message.size(),
        digest.data(), nullptr);
@@ -23,6 +24,7 @@ Sha1Digest HmacSha1::Mac(std::span<const uint8_t> message) const {
 
 void Pbkdf2HmacSha1(std::string_view password, std::span<const uint8_t> salt, int iterations,
                     std::span<uint8_t> out) {
+  UseLibcrypto();
   if (PKCS5_PBKDF2_HMAC_SHA1(password.data(), static_cast<int>(password.size()), salt.data(),
                              static_cast<int>(salt.size()), iterations,
                              static_cast<int>(out.size()), out.data()) != 1) {

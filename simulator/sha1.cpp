@@ -1,12 +1,18 @@
 #include "simulator/sha1.h"
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 
 #include <stdexcept>
 
+void UseLibcrypto() {
+  static const bool initialised = OPENSSL_init_crypto(OPENSSL_INIT_NO_ATEXIT, nullptr) == 1;
+  if (!initialised) throw std::runtime_error("libcrypto is not available");
+}
+
 void Sha1::ContextFree::operator()(evp_md_ctx_st* context) const { EVP_MD_CTX_free(context); }
 
-Sha1::Sha1() : context_(EVP_MD_CTX_new()) {
+Sha1::Sha1() : context_((UseLibcrypto(), EVP_MD_CTX_new())) {
   if (!context_ || EVP_DigestInit_ex(context_.get(), EVP_sha1(), nullptr) != 1) {
     throw std::runtime_error("SHA-1 is not available");
   }
@@ -27,6 +33,7 @@ Sha1Digest Sha1::Final() {
 }
 
 Sha1Digest Sha1Of(std::string_view text) {
+  UseLibcrypto();
   Sha1Digest digest{};
   EVP_Digest(text.data(), text.size(), digest.data(), nullptr, EVP_sha1(), nullptr);
   return digest;
