@@ -3,9 +3,9 @@
 #include <exception>
 #include <optional>
 
-#include "core/debug_log.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
+#include "platform/debug_log.h"
+#include "platform/text.h"
 
 namespace {
 

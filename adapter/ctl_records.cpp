@@ -4,8 +4,9 @@
 #include <cstring>
 
 #include "adapter/wl_library.h"
-#include "core/text.h"
+#include "core/fa_global_var.h"
 #include "model/wl_text.h"
+#include "platform/text.h"
 
 namespace ctl {
 
@@ -43,11 +44,11 @@ Record LinkRecord(const WLANStatus& status, const NetworkInfo& info, const WLLib
   record.push_back(Text("ssid", SsidBytes(status.Ssid, status.SsidLength)));
   record.push_back(Text("bssid", MacAddressText(status.Bssid)));
   record.push_back(Number("channel", ChannelOf(status.Frequency, library)));
-  record.push_back(Text("network_type", NetworkModeText(status.NetworkType)));
-  record.push_back(Text("security", EncryptionText(status.SecurityMode)));
+  record.push_back(Text("network_type", NetworkModeText(status.NetworkType, FAGlobal())));
+  record.push_back(Text("security", EncryptionText(status.SecurityMode, FAGlobal())));
   record.push_back(Number("signal", SignalToPercent(status.Signal)));
   record.push_back(Number("link_quality", status.LinkQuality));
-  record.push_back(Text("rate", RateText(status.TxRate)));
+  record.push_back(Text("rate", RateText(status.TxRate, FAGlobal())));
   record.push_back(Text("ip", IPText(info, library)));
   record.push_back(Number("tx_packets", static_cast<long long>(status.TxPackets)));
   record.push_back(Number("rx_packets", static_cast<long long>(status.RxPackets)));
@@ -61,14 +62,15 @@ Record SiteRecord(const SiteSurveyEntry& entry, const WLLibrary& library) {
           Text("bssid", MacAddressText(entry.Bssid)),
           Number("channel", ChannelOf(entry.Frequency, library)),
           Number("signal", SignalToPercent(entry.Signal)),
-          Text("security", SecurityCodeText(entry.SecurityCode))};
+          Text("security", SecurityCodeText(entry.SecurityCode, FAGlobal()))};
 }
 
 Record ProfileRecord(const WLProfile& profile, bool applied) {
   const std::string_view ssid = TextOf(profile.Ssid1);
   return {Text("name", std::string(TextOf(profile.ProfileName))),
           Text("ssid", std::string(ssid.substr(0, kMaxSsidBytes))),
-          Text("security", EncryptionText(profile.EncryptionMethod)), Bool("applied", applied)};
+          Text("security", EncryptionText(profile.EncryptionMethod, FAGlobal())),
+          Bool("applied", applied)};
 }
 
 Record StationRecord(const APStation& station) {

@@ -7,15 +7,15 @@
 
 #include "adapter/survey_reader.h"
 #include "adapter/wl_library.h"
-#include "core/debug_log.h"
 #include "core/fa_global_var.h"
 #include "core/start_flags.h"
-#include "core/text.h"
 #include "core/utility.h"
 #include "model/network_info_ini.h"
 #include "model/profile_ini.h"
 #include "model/wl_enums.h"
 #include "model/wl_text.h"
+#include "platform/debug_log.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "adapter/ip_renewal.h"
 #include "adapter/to_do_queue.h"
 #include "adapter/wl_records.h"
-#include "core/event.h"
 #include "core/notifier.h"
 #include "model/wl_profile.h"
+#include "platform/event.h"
 
 class CFAGlobalVar;
 class WLLibrary;

@@ -8,11 +8,11 @@
 #include "adapter/nic_adapter.h"
 #include "adapter/nic_adapter_shared.h"
 #include "adapter/wl_library.h"
-#include "core/debug_log.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
 #include "model/profile_ini.h"
 #include "model/wl_enums.h"
+#include "platform/debug_log.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "adapter/nic_adapter.h"
 #include "adapter/wl_library.h"
-#include "core/text.h"
+#include "platform/text.h"
 
 struct CNICAdapter::Shared {
   Shared(CFAGlobalVar& g, WLLibrary& l, std::shared_ptr<Notifier> n,

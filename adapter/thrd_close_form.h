@@ -7,7 +7,7 @@
 
 #include "adapter/dialog_stack.h"
 #include "adapter/window_thread.h"
-#include "core/event.h"
+#include "platform/event.h"
 
 // Closes the program's open dialogs one after the other, top first, before the
 // main window lets the adapter manager go or hides itself. All dialog work runs

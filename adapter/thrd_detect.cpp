@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "adapter/wl_library.h"
-#include "core/debug_log.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
+#include "platform/debug_log.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "adapter/device_event_gate.h"
 #include "adapter/wl_records.h"
-#include "core/event.h"
 #include "core/notifier.h"
+#include "platform/event.h"
 
 class CFAGlobalVar;
 class WLLibrary;

@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
-#include "core/debug_log.h"
-#include "core/text.h"
+#include "platform/debug_log.h"
 #include "platform/ip_helper.h"
+#include "platform/text.h"
 
 namespace {
 

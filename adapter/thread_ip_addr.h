@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "adapter/ip_renewal.h"
-#include "core/event.h"
+#include "platform/event.h"
 
 class IpHelper;
 

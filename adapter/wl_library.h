@@ -4,8 +4,8 @@
 #include <string>
 
 #include "adapter/orvwl.h"
-#include "core/event.h"
 #include "platform/dynamic_library.h"
+#include "platform/event.h"
 
 // The loaded vendor library: its entry points and the lock every caller holds
 // while it is inside the library.

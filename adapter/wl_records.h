@@ -2,11 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "records are little-endian");
 
 // Network object identifiers passed through ORVWL_QueryOID / ORVWL_SetOID.
-inline constexpr uint32_t kOid8023CurrentAddress = 0x01010102;  // query, 6 bytes
+inline constexpr uint32_t kOid8023CurrentAddress = 0x01010102;     // query, 6 bytes
 inline constexpr uint32_t kOidGenMediaConnectStatus = 0x00010114;  // query, 4 bytes
 inline constexpr uint32_t kOidVendorAntenna = 0xFF0201BA;          // set, 1 byte
 
@@ -31,6 +32,9 @@ struct AdapterIdent {
 static_assert(sizeof(AdapterIdent) == 197);
 static_assert(offsetof(AdapterIdent, HardwareId) == 128);
 static_assert(offsetof(AdapterIdent, Tag) == 192);
+
+// Index of the first entry equal to ident over all 197 bytes, or -1.
+int FindAdapterIdent(const AdapterIdent& ident, std::span<const AdapterIdent> list);
 
 inline constexpr int32_t kMediaConnected = 0;
 inline constexpr int32_t kMediaDisconnected = 1;

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "core/debug_log.h"
+#include "platform/debug_log.h"
 
 void RunGuarded(const std::function<void()>& steps,
                 const std::function<void(const std::string& message)>& showBox) {

@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "app/entry_guard.h"
-#include "core/debug_log.h"
 #include "core/fa_global_var.h"
 #include "core/instance_check.h"
 #include "core/start_flags.h"
+#include "platform/debug_log.h"
 #include "platform/system_info.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/form_res.h"

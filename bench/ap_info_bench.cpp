@@ -23,7 +23,7 @@
 #include "adapter/wl_library.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "ui/ap/frame_ap_info.h"
 #include "ui/ap/station_rows.h"
 #include "ui/controls/fa_bitmap_btn.h"

@@ -16,7 +16,7 @@
 #include "adapter/wl_library.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "ui/profile/frame_prof_set.h"
 #include "ui/profile/wizard_page.h"
 #include "ui/shell/form_res.h"

@@ -11,7 +11,7 @@
 #include "adapter/nic_adapter.h"
 #include "adapter/wl_library.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <thread>
 
 #include "adapter/orvwl.h"
-#include "core/text.h"
 #include "platform/dynamic_library.h"
+#include "platform/text.h"
 #include "simulator/scenario.h"
 
 namespace {

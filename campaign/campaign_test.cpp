@@ -24,7 +24,7 @@
 #include <string>
 
 #include "adapter/nic_adapter.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/ui/support/fast_timing.h"
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"

@@ -26,9 +26,9 @@
 #include <vector>
 
 #include "core/ini_file.h"
-#include "core/text.h"
 #include "model/profile_ini.h"
 #include "model/wl_profile.h"
+#include "platform/text.h"
 #include "simulator/profile_store.h"
 
 namespace {

@@ -8,7 +8,11 @@ target_compile_definitions(orv_common INTERFACE
   QT_NO_CAST_FROM_ASCII
   QT_NO_CONTEXTLESS_CONNECT
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
-target_include_directories(orv_common INTERFACE ${PROJECT_SOURCE_DIR})
+
+# The code outside the layers (programs, simulator, tests, benchmarks, fuzz
+# targets) includes by path from the top of the tree and may see every folder.
+add_library(orv_source_tree INTERFACE)
+target_include_directories(orv_source_tree INTERFACE ${PROJECT_SOURCE_DIR})
 
 set(ORV_SANITIZE "" CACHE STRING "Sanitizers to build with: empty, address, thread")
 if(ORV_SANITIZE STREQUAL "address")

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/text.h"
+#include "platform/text.h"
 
 namespace ctl {
 

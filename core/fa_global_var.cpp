@@ -6,14 +6,14 @@
 
 #include "adapter/wl_library.h"
 #include "adapter/wl_records.h"
-#include "core/debug_log.h"
-#include "core/program_files.h"
 #include "core/start_flags.h"
 #include "core/string_file_choice.h"
-#include "core/text.h"
+#include "platform/debug_log.h"
 #include "platform/notify_channel.h"
 #include "platform/program_file.h"
+#include "platform/program_files.h"
 #include "platform/system_info.h"
+#include "platform/text.h"
 
 namespace fs = std::filesystem;
 
@@ -35,9 +35,7 @@ std::string WithSlashes(std::string path) {
 }  // namespace
 
 CFAGlobalVar::CFAGlobalVar()
-    : stationProfile_(std::make_unique<WLProfile>()), apProfile_(std::make_unique<WLProfile>()) {
-  for (int i = 0; i < kDisplayStringCount; ++i) displayStrings_[i] = kDisplayStrings[i].english;
-}
+    : stationProfile_(std::make_unique<WLProfile>()), apProfile_(std::make_unique<WLProfile>()) {}
 
 CFAGlobalVar::~CFAGlobalVar() = default;
 
@@ -64,7 +62,7 @@ bool CFAGlobalVar::Startup(uint32_t startFlags, const std::string& programPath,
   msgTitle_ = TextRead("Utility", "MsgTitle", baseName + " Message");
   if (strings_) {
     for (int i = 0; i < kDisplayStringCount; ++i) {
-      displayStrings_[i] = TextRead("Common", kDisplayStrings[i].key, displayStrings_[i]);
+      SetDisplayString(i, TextRead("Common", kDisplayStrings[i].key, DisplayString(i)));
     }
   }
   profRoot_ = InfoRead("Setting", "ProfRoot", "Or-Vane");

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -17,7 +16,7 @@ class WLLibrary;
 // The program's files, names and display texts, consulted by every other part.
 // Start-up fills it once on the main thread; afterwards it is only read, except
 // for the two working profiles, which only the main thread touches.
-class CFAGlobalVar {
+class CFAGlobalVar : public DisplayStringTable {
  public:
   static constexpr int kHWIDListCapacity = 16;
 
@@ -62,8 +61,6 @@ class CFAGlobalVar {
   // Where the registered notification message is delivered.
   const std::string& NotifyChannel() const { return notifyChannel_; }
 
-  const std::string& DisplayString(int index) const { return displayStrings_.at(index); }
-
   WLProfile& StationProfile() { return *stationProfile_; }
   WLProfile& APProfile() { return *apProfile_; }
 
@@ -85,7 +82,6 @@ class CFAGlobalVar {
   std::string mutexName_;
   std::string notifyMsgName_;
   std::string notifyChannel_;
-  std::array<std::string, kDisplayStringCount> displayStrings_;
   std::unique_ptr<WLProfile> stationProfile_;
   std::unique_ptr<WLProfile> apProfile_;
   std::function<void(const std::string&)> loadErrorHandler_;

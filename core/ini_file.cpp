@@ -11,7 +11,7 @@
 #include <ctime>
 #include <unordered_map>
 
-#include "core/text.h"
+#include "platform/text.h"
 
 namespace {
 

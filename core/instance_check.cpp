@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "core/debug_log.h"
+#include "platform/debug_log.h"
 #include "platform/notify_channel.h"
 
 void BroadcastNotify(const std::string& channel, int code) {

@@ -1,7 +1,7 @@
 #include "core/start_flags.h"
 
-#include "core/debug_log.h"
-#include "core/text.h"
+#include "platform/debug_log.h"
+#include "platform/text.h"
 
 uint32_t ParseStartFlags(int argc, const char* const* argv) {
   static constexpr struct {

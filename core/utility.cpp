@@ -9,9 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "adapter/wl_records.h"
 #include "core/ini_file.h"
-#include "core/text.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -467,13 +466,6 @@ std::size_t HexToBytes(std::string_view text, uint8_t* buffer, std::size_t capac
   const std::size_t count = pairs < capacity ? pairs : capacity;
   for (std::size_t i = 0; i < count; ++i) buffer[i] = PairValue(text[2 * i], text[2 * i + 1]);
   return count;
-}
-
-int FindAdapterIdent(const AdapterIdent& ident, std::span<const AdapterIdent> list) {
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (std::memcmp(&list[i], &ident, sizeof(AdapterIdent)) == 0) return static_cast<int>(i);
-  }
-  return -1;
 }
 
 std::string ExpandLineBreaks(std::string_view text) {

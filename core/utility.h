@@ -2,11 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
-
-struct AdapterIdent;
 
 // Small stateless helpers shared by windows, pages and the adapter manager.
 // BringToForeground is a GUI function and lives in
@@ -48,9 +45,6 @@ bool IsHexText(std::string_view text);
 // digit gives 0) and stores the low 8 bits as byte i. A last odd character is
 // ignored; at most `capacity` bytes are stored. Returns the number stored.
 std::size_t HexToBytes(std::string_view text, uint8_t* buffer, std::size_t capacity);
-
-// Index of the first entry equal to ident over all 197 bytes, or -1.
-int FindAdapterIdent(const AdapterIdent& ident, std::span<const AdapterIdent> list);
 
 // Replaces every backslash-n pair by a line feed.
 std::string ExpandLineBreaks(std::string_view text);

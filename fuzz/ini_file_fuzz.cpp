@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "core/ini_file.h"
-#include "core/text.h"
 #include "fuzz/temp_file.h"
+#include "platform/text.h"
 
 namespace {
 

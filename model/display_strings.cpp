@@ -1,5 +1,7 @@
 #include "model/display_strings.h"
 
+#include <utility>
+
 const std::array<DisplayStringDef, kDisplayStringCount> kDisplayStrings = {{
     {"Unknow", "N/A"},
     {"dBm", "dBm"},
@@ -84,3 +86,7 @@ const std::array<DisplayStringDef, kDisplayStringCount> kDisplayStrings = {{
     {"PowerLv2", "Level 2"},
     {"PowerLv3", "Level 3(Min. Power)"},
 }};
+
+DisplayStringTable::DisplayStringTable() {
+  for (int i = 0; i < kDisplayStringCount; ++i) texts_[i] = kDisplayStrings[i].english;
+}

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "core/ini_file.h"
-#include "core/text.h"
 #include "core/utility.h"
+#include "platform/text.h"
 
 std::string BytesToHex(const uint8_t* bytes, std::size_t count) {
   static constexpr char kDigits[] = "0123456789ABCDEF";

@@ -5,11 +5,11 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "core/debug_log.h"
 #include "core/ini_file.h"
-#include "core/text.h"
 #include "model/network_info_ini.h"
 #include "model/wl_enums.h"
+#include "platform/debug_log.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -2,11 +2,10 @@
 
 #include <cctype>
 
-#include "adapter/orvwl.h"
-#include "core/text.h"
 #include "core/utility.h"
 #include "model/wl_enums.h"
 #include "model/wl_profile.h"
+#include "platform/text.h"
 
 namespace WEPKeyRules {
 
@@ -107,15 +106,6 @@ void ClearKeys(WLProfile& profile) {
 KeyTexts KeysOf(const WLProfile& profile) {
   return {std::string(TextOf(profile.WEPKey1)), std::string(TextOf(profile.WEPKey2)),
           std::string(TextOf(profile.WEPKey3)), std::string(TextOf(profile.WEPKey4))};
-}
-
-bool GenerateKeys(const OrvwlApi& api, std::string_view phrase, int32_t level, KeyTexts& keys) {
-  if (phrase.empty() || api.ORVWL_PassphraseToWEPKey == nullptr) return false;
-  const std::string text(phrase);
-  WEPKeySet made{};
-  if (api.ORVWL_PassphraseToWEPKey(text.c_str(), level, &made) != 1) return false;
-  for (int i = 0; i < 4; ++i) keys[i] = std::string(TextOf(made.Keys[i]));
-  return true;
 }
 
 }  // namespace WEPKeyRules

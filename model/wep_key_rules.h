@@ -7,7 +7,6 @@
 
 #include "model/wl_enums.h"
 
-struct OrvwlApi;
 struct WLProfile;
 
 // The WEP key rules every page that edits WEP keys follows: how long a key of
@@ -73,10 +72,5 @@ void ClearKeys(WLProfile& profile);
 
 // The profile's four keys.
 KeyTexts KeysOf(const WLProfile& profile);
-
-// The four keys the library makes from the pass phrase for that level, through
-// ORVWL_PassphraseToWEPKey, called without the library lock. False, with the
-// keys untouched, for an empty phrase or when the library makes none.
-bool GenerateKeys(const OrvwlApi& api, std::string_view phrase, int32_t level, KeyTexts& keys);
 
 }  // namespace WEPKeyRules

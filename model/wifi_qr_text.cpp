@@ -1,8 +1,8 @@
 #include "model/wifi_qr_text.h"
 
-#include "core/text.h"
 #include "model/wl_enums.h"
 #include "model/wl_profile.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -1,60 +1,58 @@
 #include "model/wl_text.h"
 
-#include "core/fa_global_var.h"
-
 namespace {
 
-const std::string& Text(const CFAGlobalVar& global, DisplayStringIndex index) {
-  return global.DisplayString(index);
+const std::string& Text(const DisplayStringTable& texts, DisplayStringIndex index) {
+  return texts.DisplayString(index);
 }
 
 }  // namespace
 
-std::string EncryptionText(int32_t value, const CFAGlobalVar& global) {
+std::string EncryptionText(int32_t value, const DisplayStringTable& texts) {
   switch (value) {
     case kEncryptNone:
-      return Text(global, kStrEncrypt_None);
+      return Text(texts, kStrEncrypt_None);
     case kEncryptWEP:
-      return Text(global, kStrEncrypt_WEP);
+      return Text(texts, kStrEncrypt_WEP);
     case kEncryptWPA_PSK:
-      return Text(global, kStrEncrypt_WPA_PSK);
+      return Text(texts, kStrEncrypt_WPA_PSK);
     case kEncryptWPA:
-      return Text(global, kStrEncrypt_WPA);
+      return Text(texts, kStrEncrypt_WPA);
     case kEncryptRadius:
-      return Text(global, kStrEncrypt_Radius);
+      return Text(texts, kStrEncrypt_Radius);
     case kEncryptLEAP:
-      return Text(global, kStrEncrypt_LEAP);
+      return Text(texts, kStrEncrypt_LEAP);
     case kEncryptWPA2_PSK:
-      return Text(global, kStrEncrypt_WPA2_PSK);
+      return Text(texts, kStrEncrypt_WPA2_PSK);
     case kEncryptWPA2:
-      return Text(global, kStrEncrypt_WPA2);
+      return Text(texts, kStrEncrypt_WPA2);
     default:
       return {};
   }
 }
 
-std::string SecurityCodeText(int32_t code, const CFAGlobalVar& global) {
+std::string SecurityCodeText(int32_t code, const DisplayStringTable& texts) {
   switch (SecurityClassOf(code)) {
     case SecurityClass::kOpen:
-      return Text(global, kStrEncrypt_None);
+      return Text(texts, kStrEncrypt_None);
     case SecurityClass::kWEP:
-      return Text(global, kStrEncrypt_WEP);
+      return Text(texts, kStrEncrypt_WEP);
     case SecurityClass::kWPA:
-      return Text(global, kStrEncrypt_WPA);
+      return Text(texts, kStrEncrypt_WPA);
     case SecurityClass::kWPA_PSK:
-      return Text(global, kStrEncrypt_WPA_PSK);
+      return Text(texts, kStrEncrypt_WPA_PSK);
     case SecurityClass::kWPA2:
-      return Text(global, kStrEncrypt_WPA2);
+      return Text(texts, kStrEncrypt_WPA2);
     case SecurityClass::kWPA2_PSK:
-      return Text(global, kStrEncrypt_WPA2_PSK);
+      return Text(texts, kStrEncrypt_WPA2_PSK);
     case SecurityClass::kWPA_WPA2:
-      return Text(global, kStrEncrypt_WPA_WPA2);
+      return Text(texts, kStrEncrypt_WPA_WPA2);
     case SecurityClass::kWPA_WPA2_PSK:
-      return Text(global, kStrEncrypt_WPA_WPA2_PSK);
+      return Text(texts, kStrEncrypt_WPA_WPA2_PSK);
     case SecurityClass::kUnknown:
       break;
   }
-  return Text(global, kStrUnknow);
+  return Text(texts, kStrUnknow);
 }
 
 int32_t ModeToBandMask(int32_t code) {
@@ -113,9 +111,9 @@ int32_t BandMaskToMode(int32_t mask) {
   }
 }
 
-std::string BandText(int32_t code, const CFAGlobalVar& global) {
+std::string BandText(int32_t code, const DisplayStringTable& texts) {
   const int32_t mask = ModeToBandMask(code);
-  const std::string& ghz = Text(global, kStrGHz);
+  const std::string& ghz = Text(texts, kStrGHz);
   std::string text;
   if (mask & kBand24GHz) text += "2.4 " + ghz + " + ";
   if (mask & kBand5GHz) text += "5 " + ghz + " + ";
@@ -123,16 +121,16 @@ std::string BandText(int32_t code, const CFAGlobalVar& global) {
   return text;
 }
 
-std::string BandName(int32_t code, bool standard, const CFAGlobalVar& global) {
+std::string BandName(int32_t code, bool standard, const DisplayStringTable& texts) {
   const int32_t mask = ModeToBandMask(code);
-  std::string name = Text(global, kStrAuto);
+  std::string name = Text(texts, kStrAuto);
   if (standard) {
-    if (mask & kBand80211b) name = Text(global, kStr802B);
-    if (mask & kBand80211g) name = Text(global, kStr802G);
-    if (mask & kBand80211a) name = Text(global, kStr802A);
+    if (mask & kBand80211b) name = Text(texts, kStr802B);
+    if (mask & kBand80211g) name = Text(texts, kStr802G);
+    if (mask & kBand80211a) name = Text(texts, kStr802A);
   } else {
-    if (mask & kBand24GHz) name = "2.4 " + Text(global, kStrGHz);
-    if (mask & kBand5GHz) name = "5 " + Text(global, kStrGHz);
+    if (mask & kBand24GHz) name = "2.4 " + Text(texts, kStrGHz);
+    if (mask & kBand5GHz) name = "5 " + Text(texts, kStrGHz);
   }
   return name;
 }
@@ -157,23 +155,23 @@ std::string RateNumberText(int32_t rate) {
   return text + " ";
 }
 
-std::string RateText(int32_t rate, const CFAGlobalVar& global) {
-  return RateNumberText(rate) + Text(global, kStrMbps);
+std::string RateText(int32_t rate, const DisplayStringTable& texts) {
+  return RateNumberText(rate) + Text(texts, kStrMbps);
 }
 
-std::string RadioText(int32_t radio, const CFAGlobalVar& global) {
+std::string RadioText(int32_t radio, const DisplayStringTable& texts) {
   switch (radio) {
     case kRadio80211b:
-      return Text(global, kStr802B);
+      return Text(texts, kStr802B);
     case kRadio80211a:
-      return Text(global, kStr802A);
+      return Text(texts, kStr802A);
     case kRadio80211g:
-      return Text(global, kStr802G);
+      return Text(texts, kStr802G);
     default:
       return {};
   }
 }
 
-std::string NetworkModeText(int32_t mode, const CFAGlobalVar& global) {
-  return Text(global, mode == kNetworkModeInfrastructure ? kStrInfrastructure : kStrAdHoc);
+std::string NetworkModeText(int32_t mode, const DisplayStringTable& texts) {
+  return Text(texts, mode == kNetworkModeInfrastructure ? kStrInfrastructure : kStrAdHoc);
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "core/event.h"
+#include "platform/event.h"
 
 // The per-user channel that stands in for a registered window message broadcast
 // to top-level windows: the running instance listens on it, other processes send

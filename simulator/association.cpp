@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/radio.h"
 #include "simulator/security.h"
 #include "simulator/wep_keys.h"

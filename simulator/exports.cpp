@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "adapter/orvwl.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/association.h"
 #include "simulator/entry_points.h"
 #include "simulator/ip_config.h"

@@ -1,6 +1,6 @@
 #include "simulator/ip_config.h"
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/prng.h"
 
 std::string IpText(const IPData& ip) {

@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/text_codec.h"
 
 namespace {

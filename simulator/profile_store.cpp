@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <ctime>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/file_util.h"
 #include "simulator/key_file.h"
 #include "simulator/profile_codec.h"

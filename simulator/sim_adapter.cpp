@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/association.h"
 #include "simulator/file_util.h"
 #include "simulator/key_file.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/security.h"
 
 namespace {

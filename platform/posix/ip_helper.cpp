@@ -14,7 +14,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/debug_log.h"
+#include "platform/debug_log.h"
 
 extern char** environ;
 

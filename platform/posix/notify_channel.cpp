@@ -10,7 +10,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/debug_log.h"
+#include "platform/debug_log.h"
 #include "platform/peer_credentials.h"
 #include "platform/runtime_dir.h"
 

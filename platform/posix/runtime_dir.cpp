@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "core/debug_log.h"
+#include "platform/debug_log.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "adapter/wl_library.h"
 #include "core/fa_global_var.h"
 #include "core/ini_file.h"
-#include "core/text.h"
 #include "model/profile_ini.h"
+#include "platform/text.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_dir.h"
 

@@ -11,7 +11,7 @@
 
 #include "adapter/wl_library.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/adapter/fake_library.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_dir.h"

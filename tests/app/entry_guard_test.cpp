@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "core/debug_log.h"
+#include "platform/debug_log.h"
 #include "platform/program_file.h"
 #include "tests/support/temp_dir.h"
 

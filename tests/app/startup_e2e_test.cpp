@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "core/ini_file.h"
-#include "core/text.h"
 #include "model/profile_ini.h"
+#include "platform/text.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_dir.h"
 

@@ -8,9 +8,9 @@
 #include <random>
 #include <vector>
 
-#include "core/text.h"
 #include "core/utility.h"
 #include "orv_version.h"
+#include "platform/text.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

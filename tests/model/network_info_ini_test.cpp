@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "core/ini_file.h"
-#include "core/text.h"
 #include "model/profile_ini.h"
+#include "platform/text.h"
 #include "tests/model/random_records.h"
 #include "tests/support/temp_dir.h"
 

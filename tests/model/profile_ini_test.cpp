@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/ini_file.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/model/random_records.h"
 #include "tests/support/process.h"
 #include "tests/support/temp_dir.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "adapter/wl_records.h"
-#include "core/text.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -5,9 +5,10 @@
 #include <cstring>
 
 #include "adapter/orvwl.h"
-#include "core/text.h"
+#include "adapter/wep_key_phrase.h"
 #include "model/wl_enums.h"
 #include "model/wl_profile.h"
+#include "platform/text.h"
 
 namespace {
 

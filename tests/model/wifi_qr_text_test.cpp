@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text.h"
 #include "model/wl_enums.h"
 #include "model/wl_profile.h"
+#include "platform/text.h"
 
 namespace {
 

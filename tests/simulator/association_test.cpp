@@ -7,7 +7,7 @@
 #include <chrono>
 #include <cstring>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/pbkdf2.h"
 #include "simulator/text_codec.h"
 #include "tests/simulator/sim_library.h"

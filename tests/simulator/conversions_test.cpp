@@ -5,7 +5,7 @@
 
 #include <numeric>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/simulator/sim_library.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/simulator/sim_library.h"
 #include "tests/support/process.h"
 

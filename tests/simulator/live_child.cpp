@@ -11,9 +11,9 @@
 #include <thread>
 
 #include "adapter/orvwl.h"
-#include "core/text.h"
 #include "model/wl_profile.h"
 #include "platform/dynamic_library.h"
+#include "platform/text.h"
 
 namespace {
 

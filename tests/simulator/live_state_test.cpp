@@ -10,7 +10,7 @@
 #include <chrono>
 #include <thread>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/file_util.h"
 #include "simulator/live_state.h"
 #include "tests/simulator/sim_library.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <random>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/live_state.h"
 #include "tests/simulator/sim_library.h"
 

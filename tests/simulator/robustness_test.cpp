@@ -9,7 +9,7 @@
 #include <cstring>
 #include <thread>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/simulator/sim_library.h"
 #include "tests/support/process.h"
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/live_state.h"
 #include "simulator/scenario.h"
 #include "tests/support/process.h"

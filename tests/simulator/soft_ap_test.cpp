@@ -8,7 +8,7 @@
 #include <cstring>
 #include <set>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "simulator/pbkdf2.h"
 #include "simulator/text_codec.h"
 #include "tests/simulator/sim_library.h"

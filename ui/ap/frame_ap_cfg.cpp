@@ -9,16 +9,17 @@
 #include <vector>
 
 #include "adapter/nic_adapter.h"
+#include "adapter/wep_key_phrase.h"
 #include "adapter/wl_library.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
 #include "core/utility.h"
 #include "model/channel_use.h"
 #include "model/wep_key_rules.h"
 #include "model/wifi_qr_text.h"
 #include "model/wl_text.h"
 #include "model/wpa_phrase_rules.h"
+#include "platform/text.h"
 #include "ui/ap/form_ap_share.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/fa_bitmap_btn.h"

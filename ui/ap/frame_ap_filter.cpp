@@ -7,7 +7,7 @@
 #include "adapter/nic_adapter.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "ui/ap/mac_address_text.h"
 #include "ui/ap/mac_edit.h"
 #include "ui/controls/ellipsis_label.h"

@@ -8,13 +8,13 @@
 #include "adapter/nic_adapter.h"
 #include "adapter/wl_library.h"
 #include "adapter/wl_records.h"
-#include "core/debug_log.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
 #include "model/network_info.h"
 #include "model/wl_enums.h"
 #include "model/wl_text.h"
+#include "platform/debug_log.h"
+#include "platform/text.h"
 #include "ui/ap/station_rows.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/fa_bitmap_btn.h"
@@ -240,8 +240,8 @@ void TFrameAPInfo::ShowValues(const WLANStatus& status, const NetworkInfo& info)
   const int32_t channel =
       library.IsLoaded() ? library.Api().ORVWL_FrequencyToChannel(status.Frequency) : 0;
   SetValue(kChannel, QString::number(channel));
-  SetValue(kTxRate, Local(RateText(status.TxRate)));
-  SetValue(kSecurity, Local(EncryptionText(status.SecurityMode)));
+  SetValue(kTxRate, Local(RateText(status.TxRate, FAGlobal())));
+  SetValue(kSecurity, Local(EncryptionText(status.SecurityMode, FAGlobal())));
   SetValue(kMAC, Local(adapter_->MacText()));
   if (status.OutputPower >= kPowerLevel0 && status.OutputPower <= kPowerLevel3) {
     SetValue(kPower, DisplayText(kStrPowerLv0 + status.OutputPower));

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QVariant>
 
-#include "core/text.h"
+#include "platform/text.h"
 
 namespace CertificateItems {
 

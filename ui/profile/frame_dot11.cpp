@@ -8,8 +8,8 @@
 
 #include "adapter/nic_adapter.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
 #include "model/wl_enums.h"
+#include "platform/text.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/secret_edit.h"
 #include "ui/profile/certificate_items.h"

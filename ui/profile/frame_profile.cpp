@@ -6,12 +6,12 @@
 #include <tuple>
 
 #include "adapter/nic_adapter.h"
-#include "core/debug_log.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
 #include "model/wl_enums.h"
 #include "model/wl_text.h"
+#include "platform/debug_log.h"
+#include "platform/text.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/fa_bitmap_btn.h"
 #include "ui/controls/grid_line_delegate.h"
@@ -69,7 +69,7 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) 
 
 QString TxRateText(const WLProfile& profile) {
   if (profile.TxRate == 0 || profile.TxRate == kTxRateAuto) return DisplayText(kStrAuto);
-  return Local(RateText(profile.TxRate));
+  return Local(RateText(profile.TxRate, FAGlobal()));
 }
 
 }  // namespace

@@ -5,10 +5,11 @@
 #include <string>
 
 #include "adapter/nic_adapter.h"
+#include "adapter/wep_key_phrase.h"
 #include "adapter/wl_library.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
 #include "model/wl_enums.h"
+#include "platform/text.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/secret_edit.h"
 #include "ui/profile/wizard_controls.h"

@@ -4,9 +4,9 @@
 
 #include "adapter/nic_adapter.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
 #include "model/wl_enums.h"
 #include "model/wpa_phrase_rules.h"
+#include "platform/text.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/psk_validator.h"
 #include "ui/controls/secret_edit.h"

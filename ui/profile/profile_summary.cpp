@@ -3,6 +3,7 @@
 #include <string>
 
 #include "adapter/nic_adapter.h"
+#include "core/fa_global_var.h"
 #include "model/wl_enums.h"
 #include "model/wl_profile.h"
 #include "model/wl_text.h"
@@ -25,10 +26,10 @@ QString NetTypeText(const WLProfile& profile) {
 }
 
 QString WlModeText(const WLProfile& profile, const CNICAdapter* adapter) {
-  if (Infrastructure(profile)) return Local(BandText(profile.ABGMode));
+  if (Infrastructure(profile)) return Local(BandText(profile.ABGMode, FAGlobal()));
   if (adapter == nullptr) return DisplayText(kStrAuto);
   const bool standard = adapter->Settings().ReadSet("EnableAdHocG", true);
-  return Local(BandName(profile.AdHocBand, standard));
+  return Local(BandName(profile.AdHocBand, standard, FAGlobal()));
 }
 
 QString ChannelText(const WLProfile& profile) {
@@ -37,7 +38,7 @@ QString ChannelText(const WLProfile& profile) {
 }
 
 QString SecurityText(const WLProfile& profile) {
-  return Local(EncryptionText(profile.EncryptionMethod));
+  return Local(EncryptionText(profile.EncryptionMethod, FAGlobal()));
 }
 
 }  // namespace ProfileSummary

@@ -5,9 +5,9 @@
 #include "adapter/ctl_records.h"
 #include "adapter/nic_adapter.h"
 #include "adapter/wl_library.h"
-#include "core/event.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
+#include "platform/event.h"
+#include "platform/text.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/qt_window_thread.h"
 

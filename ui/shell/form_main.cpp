@@ -12,11 +12,11 @@
 
 #include "adapter/thrd_close_form.h"
 #include "adapter/thread_ip_addr.h"
-#include "core/debug_log.h"
 #include "core/fa_global_var.h"
 #include "core/start_flags.h"
-#include "core/text.h"
 #include "core/utility.h"
+#include "platform/debug_log.h"
+#include "platform/text.h"
 #include "ui/ap/frame_ap_cfg.h"
 #include "ui/ap/frame_ap_filter.h"
 #include "ui/ap/frame_ap_info.h"

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <memory>
 
-#include "core/event.h"
+#include "platform/event.h"
 
 namespace {
 

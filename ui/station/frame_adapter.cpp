@@ -5,13 +5,13 @@
 #include <string>
 
 #include "adapter/nic_adapter.h"
-#include "core/debug_log.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
 #include "core/utility.h"
 #include "model/wl_enums.h"
 #include "model/wl_text.h"
+#include "platform/debug_log.h"
+#include "platform/text.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/fa_bitmap_btn.h"
 #include "ui/shell/art_buttons.h"
@@ -182,7 +182,7 @@ void TFrameAdapter::InitTxRate(int standard) {
   cmbTxRate_->clear();
   for (int i = 0; i < count && rates[static_cast<std::size_t>(i)] >= 1; ++i) {
     const int32_t rate = rates[static_cast<std::size_t>(i)];
-    cmbTxRate_->insertItem(0, Local(RateText(rate)), QVariant(static_cast<int>(rate)));
+    cmbTxRate_->insertItem(0, Local(RateText(rate, FAGlobal())), QVariant(static_cast<int>(rate)));
   }
   cmbTxRate_->insertItem(0, DisplayText(kStrAuto), QVariant(static_cast<int>(kAutoRate)));
   filledStandard_ = standard;

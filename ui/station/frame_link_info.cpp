@@ -9,10 +9,10 @@
 #include "adapter/wl_records.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
 #include "model/network_info.h"
 #include "model/wl_enums.h"
 #include "model/wl_text.h"
+#include "platform/text.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/fa_bitmap_btn.h"
 #include "ui/shell/art_buttons.h"
@@ -318,9 +318,9 @@ void TFrameLinkInfo::ShowLinkValues(const WLANStatus& status) {
   if (profileKnown_) {
     const std::string_view name = TextOf(applied_.ProfileName);
     SetValue(kProfName, name == kEditingProfileName ? QString() : Local(name));
-    SetValue(kSecurity, Local(EncryptionText(applied_.EncryptionMethod)));
+    SetValue(kSecurity, Local(EncryptionText(applied_.EncryptionMethod, FAGlobal())));
   } else {
-    SetValue(kSecurity, Local(EncryptionText(status.SecurityMode)));
+    SetValue(kSecurity, Local(EncryptionText(status.SecurityMode, FAGlobal())));
   }
   SetValue(kAuthen, AuthenticationText(status));
 
@@ -328,13 +328,13 @@ void TFrameLinkInfo::ShowLinkValues(const WLANStatus& status) {
   SetValue(kSSID, SsidDisplayText(
                       std::string_view(reinterpret_cast<const char*>(status.Ssid), ssidLength)));
   SetValue(kMAC, MacText(status.Bssid));
-  SetValue(kNetType, Local(NetworkModeText(status.NetworkType)));
-  SetValue(kTxRate, Local(RateText(status.TxRate)));
+  SetValue(kNetType, Local(NetworkModeText(status.NetworkType, FAGlobal())));
+  SetValue(kTxRate, Local(RateText(status.TxRate, FAGlobal())));
   const WLLibrary& library = WLLib();
   const int32_t channel =
       library.IsLoaded() ? library.Api().ORVWL_FrequencyToChannel(status.Frequency) : 0;
   SetValue(kChannel, QString::number(channel));
-  const std::string radio = RadioText(status.Radio);
+  const std::string radio = RadioText(status.Radio, FAGlobal());
   if (!radio.empty()) SetValue(kNetMode, Local(radio));
   SetValue(kTrans, QString::number(status.TxPackets));
   SetValue(kRecv, QString::number(status.RxPackets));

@@ -14,10 +14,10 @@
 #include "adapter/wl_records.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
 #include "model/wl_enums.h"
 #include "model/wl_profile.h"
 #include "model/wl_text.h"
+#include "platform/text.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/fa_bitmap_btn.h"
 #include "ui/profile/frame_prof_set.h"
@@ -330,7 +330,7 @@ void TFrameSurvey::LvSiteSelectItem() {
       entry->InfrastructureMode == kNetworkModeInfrastructure ? kStrInfrastructure : kStrAdHoc));
   values_[kWlMode]->setText(RadioName(entry->Radio));
   values_[kChannel]->setText(lvSite_->selectedItems().front()->text(SiteList::kColChannel));
-  values_[kEncry]->setText(Local(SecurityCodeText(entry->SecurityCode)));
+  values_[kEncry]->setText(Local(SecurityCodeText(entry->SecurityCode, FAGlobal())));
   values_[kMAC]->setText(MacText(entry->Bssid));
   btnConnect_->setEnabled(!zeroCfg_);
 }

@@ -7,9 +7,9 @@
 
 #include "adapter/nic_adapter.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
 #include "model/wifi_qr_text.h"
 #include "model/wl_enums.h"
+#include "platform/text.h"
 #include "tests/ui/ap/ap_test_support.h"
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "adapter/nic_adapter.h"
-#include "core/text.h"
+#include "platform/text.h"
 
 namespace ApTest {
 

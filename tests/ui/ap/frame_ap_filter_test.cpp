@@ -10,7 +10,7 @@
 
 #include "adapter/nic_adapter.h"
 #include "core/fa_global_var.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/ui/ap/ap_test_support.h"
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"

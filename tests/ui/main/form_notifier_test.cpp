@@ -5,10 +5,10 @@
 #include <atomic>
 #include <thread>
 
-#include "core/event.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
+#include "platform/event.h"
+#include "platform/text.h"
 #include "tests/ui/support/find_child.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/triface_label.h"

@@ -16,7 +16,7 @@
 #include "adapter/wl_library.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/ui/profile/wizard_test_support.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/profile/frame_prof_set.h"

@@ -12,7 +12,7 @@
 #include "adapter/nic_adapter.h"
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/ui/profile/wizard_test_support.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/ellipsis_label.h"

@@ -12,8 +12,8 @@
 
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
 #include "model/wl_enums.h"
+#include "platform/text.h"
 #include "tests/ui/profile/wizard_test_support.h"
 #include "tests/ui/support/ui_test_env.h"
 #include "ui/controls/ellipsis_label.h"

@@ -5,8 +5,8 @@
 
 #include "adapter/nic_adapter.h"
 #include "adapter/wl_library.h"
-#include "core/text.h"
 #include "model/profile_ini.h"
+#include "platform/text.h"
 #include "ui/profile/frame_prof_set.h"
 #include "ui/profile/frame_profile.h"
 #include "ui/shell/show_message.h"

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "adapter/thrd_close_form.h"
-#include "core/event.h"
+#include "platform/event.h"
 #include "tests/ui/shell/shell_test_env.h"
 #include "ui/shell/form_base.h"
 #include "ui/shell/form_dialog_stack.h"

@@ -6,7 +6,7 @@
 
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/adapter/fake_library.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include "core/fa_global_var.h"
 #include "core/notifier.h"
-#include "core/text.h"
 #include "model/wl_enums.h"
+#include "platform/text.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/station/fake_link_adapter.h"
 #include "tests/ui/support/find_child.h"

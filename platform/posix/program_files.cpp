@@ -1,8 +1,8 @@
-#include "core/program_files.h"
+#include "platform/program_files.h"
 
 #include <filesystem>
 
-#include "core/debug_log.h"
+#include "platform/debug_log.h"
 #include "platform/user_dirs.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "core/debug_log.h"
+#include "platform/debug_log.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/text.h"
+#include "platform/text.h"
 #include "tests/support/temp_dir.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "core/program_files.h"
+#include "platform/program_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/text.h"
+#include "platform/text.h"
 
 #include <cstdarg>
 #include <cstdio>

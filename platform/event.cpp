@@ -1,4 +1,4 @@
-#include "core/event.h"
+#include "platform/event.h"
 
 #include <condition_variable>
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "core/debug_log.h"
+#include "platform/debug_log.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <new>
 
-#include "core/program_files.h"
-#include "core/text.h"
 #include "platform/program_file.h"
+#include "platform/program_files.h"
 #include "platform/system_info.h"
+#include "platform/text.h"
 
 namespace {
 
