@@ -307,8 +307,9 @@ class CampaignTest : public QObject {
     qInfo("plug storm: threads %ld -> %ld, descriptors %ld -> %ld, resident %ld -> %ld kB",
           before.threads, after.threads, before.fds, after.fds, before.rssKb, after.rssKb);
     QVERIFY(wizards > 0 && boxes > 0);
-    QCOMPARE(after.threads, before.threads);
-    QCOMPARE(after.fds, before.fds);
+    // Fewer is fine: the first attach may have started helpers that end later.
+    QVERIFY(after.threads <= before.threads);
+    QVERIFY(after.fds <= before.fds);
   }
 
   // 256 neighbours with names no sane network has: the survey shows each on
