@@ -491,7 +491,8 @@ int main(int argc, char** argv) {
       static_cast<long long>(f.midOperation), static_cast<long long>(f.violations),
       static_cast<long long>(f.strayFiles), seconds);
   if (own && f.violations == 0) fs::remove_all(dir);
-  // A stray file is a writer's temporary left behind; a few can come from a
-  // kill between naming and renaming it, never one in twenty kills.
-  return f.violations == 0 && f.strayFiles * 20 <= f.kills ? 0 : 1;
+  // A stray file is a writer's temporary left behind by a kill between
+  // naming and renaming it: at most one per kill that hit a write. How many
+  // kills land there depends on the machine's load, so no share is promised.
+  return f.violations == 0 && f.strayFiles <= f.midOperation ? 0 : 1;
 }
