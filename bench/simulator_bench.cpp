@@ -18,6 +18,8 @@
 #include "platform/text.h"
 #include "simulator/scenario.h"
 
+using namespace orvsim;
+
 namespace {
 
 namespace fs = std::filesystem;

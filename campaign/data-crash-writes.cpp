@@ -31,6 +31,8 @@
 #include "platform/text.h"
 #include "simulator/profile_store.h"
 
+using namespace orvsim;
+
 namespace {
 
 namespace fs = std::filesystem;

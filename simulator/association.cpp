@@ -7,6 +7,8 @@
 #include "simulator/security.h"
 #include "simulator/wep_keys.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr uint32_t kRequestMagic = 0x5145524F;  // "OREQ"
@@ -219,3 +221,5 @@ Verdict CheckAccess(const AssociationRequest& request, const ScenarioNetwork& ne
   }
   return Verdict::kRejected;
 }
+
+}  // namespace orvsim

@@ -10,6 +10,8 @@
 #include "simulator/psk_deriver.h"
 #include "simulator/scenario.h"
 
+namespace orvsim {
+
 // What ORVWL_WLProfileToWLStatus hands to ORVWL_SetWLANStatus: the profile's
 // choices an association (or the soft access point) needs, carried in the
 // status record's library-owned bytes so that the program passes them on
@@ -91,3 +93,5 @@ enum class Verdict { kAccepted, kRejected, kPending };
 // while a WPA key is still being derived.
 Verdict CheckAccess(const AssociationRequest& request, const ScenarioNetwork& network,
                     const std::vector<ScenarioCertificate>& certificates, PskDeriver& deriver);
+
+}  // namespace orvsim

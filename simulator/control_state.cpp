@@ -4,6 +4,8 @@
 
 #include "simulator/key_file.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr std::string_view kKindNames[] = {"fail", "hang", "count", "garbage", "stuck"};
@@ -153,3 +155,5 @@ std::optional<ControlState> ControlWatcher::Poll() {
   const auto text = ReadWholeFile(path_);
   return ParseControlState(text.value_or(""), warnings);
 }
+
+}  // namespace orvsim

@@ -10,6 +10,8 @@
 #include "simulator/file_util.h"
 #include "simulator/scenario.h"
 
+namespace orvsim {
+
 // What the orvwl-sim tool asks of every running copy of the library. The
 // tool rewrites the control file atomically; each library re-reads it when
 // its stamp changes. One-shot requests (traffic, faults) carry ids, so each
@@ -74,3 +76,5 @@ class ControlWatcher {
   std::string path_;
   std::optional<FileStamp> seen_;
 };
+
+}  // namespace orvsim

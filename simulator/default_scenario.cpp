@@ -1,5 +1,7 @@
 #include "simulator/scenario.h"
 
+namespace orvsim {
+
 // The environment a new user finds: one network of every kind the wizard
 // offers, an ad hoc peer, and neighbours that give lists, sorting and
 // de-duplication something to do. resources/ORVWL.sim.example is this text
@@ -182,3 +184,5 @@ passphrase = a-wrong-guess
 mac = 02:4F:52:56:00:04
 )";
 }
+
+}  // namespace orvsim

@@ -4,6 +4,8 @@
 
 #include "simulator/text_codec.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr std::string_view kNames[] = {
@@ -28,3 +30,5 @@ std::optional<EntryPoint> FindEntryPoint(std::string_view name) {
 int32_t FailureResult(EntryPoint entry) {
   return entry == EntryPoint::ORVWL_QueryOID || entry == EntryPoint::ORVWL_SetOID ? kOidFailure : 0;
 }
+
+}  // namespace orvsim

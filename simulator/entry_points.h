@@ -5,6 +5,8 @@
 
 #include "adapter/orvwl.h"
 
+namespace orvsim {
+
 // The library's entry points by number, for fault injection and for the
 // failure result each one gives.
 enum class EntryPoint : int {
@@ -26,3 +28,5 @@ inline constexpr int32_t kOidInvalidLength = static_cast<int32_t>(0xC0010014u);
 // What a call answers when it fails: the OID calls report a failure status,
 // everything else 0 (nothing found, nothing done).
 int32_t FailureResult(EntryPoint entry);
+
+}  // namespace orvsim

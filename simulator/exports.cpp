@@ -15,6 +15,8 @@
 #include "simulator/text_codec.h"
 #include "simulator/wep_keys.h"
 
+using namespace orvsim;
+
 #define ORVWL_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {

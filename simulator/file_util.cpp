@@ -10,6 +10,8 @@
 #include <chrono>
 #include <thread>
 
+namespace orvsim {
+
 namespace {
 
 constexpr int kLockAttempts = 200;
@@ -128,3 +130,5 @@ FileStamp StampOf(const std::string& path) {
           static_cast<unsigned long long>(info.st_ino), static_cast<long long>(info.st_size),
           static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
 }
+
+}  // namespace orvsim

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace orvsim {
+
 // File helpers of the simulator: whole-file reads with a size limit, writes
 // that replace a file atomically, and an advisory lock for read-modify-write.
 
@@ -34,3 +36,5 @@ struct FileStamp {
   bool operator==(const FileStamp&) const = default;
 };
 FileStamp StampOf(const std::string& path);
+
+}  // namespace orvsim

@@ -3,6 +3,8 @@
 #include "platform/text.h"
 #include "simulator/prng.h"
 
+namespace orvsim {
+
 std::string IpText(const IPData& ip) {
   return std::to_string(ip.bytes[0]) + "." + std::to_string(ip.bytes[1]) + "." +
          std::to_string(ip.bytes[2]) + "." + std::to_string(ip.bytes[3]);
@@ -112,3 +114,5 @@ bool IpConfig::Renew() {
   lease_ = Offer();
   return lease_.has_value();
 }
+
+}  // namespace orvsim

@@ -9,6 +9,8 @@
 #include "model/network_info.h"
 #include "simulator/text_codec.h"
 
+namespace orvsim {
+
 // IPv4 addresses are kept in network byte order: 192.168.1.2 is {192, 168, 1, 2}.
 std::string IpText(const IPData& ip);
 std::optional<IPData> ParseIp(std::string_view text);
@@ -56,3 +58,5 @@ class IpConfig {
   std::array<uint8_t, 3> subnet_{};
   std::optional<Lease> lease_;
 };
+
+}  // namespace orvsim

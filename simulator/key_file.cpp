@@ -4,6 +4,8 @@
 
 #include "simulator/text_codec.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
@@ -169,3 +171,5 @@ std::string KeyFile::Write(std::string_view headerComment) const {
   }
   return out;
 }
+
+}  // namespace orvsim

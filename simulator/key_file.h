@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace orvsim {
+
 // The simulator's text files (scenario, control state, stored profiles):
 // "[section]" lines and "key = value" lines; '#' or ';' starts a comment line.
 // A value may be quoted ("...") to keep blanks or carry any byte through the
@@ -35,3 +37,5 @@ struct KeyFile {
 };
 
 std::string QuoteValue(std::string_view value);
+
+}  // namespace orvsim

@@ -13,6 +13,8 @@
 #include "simulator/key_file.h"
 #include "simulator/security.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr char kSuffix[] = ".state";
@@ -268,3 +270,5 @@ std::string DescribeLive(const std::vector<LiveEntry>& entries) {
   }
   return out.str();
 }
+
+}  // namespace orvsim

@@ -8,6 +8,8 @@
 
 #include "simulator/text_codec.h"
 
+namespace orvsim {
+
 // What the library inside one process is doing, published for orvwl-sim
 // status: one file per process under <home>/live, replaced atomically
 // whenever the state changes and removed when the library is unloaded.
@@ -89,3 +91,5 @@ std::vector<LiveEntry> CollectLiveRecords(const std::string& home);
 // Removes the file of a record whose process has ended.
 void RemoveStaleRecord(const std::string& home, const LiveEntry& entry);
 std::string DescribeLive(const std::vector<LiveEntry>& entries);
+
+}  // namespace orvsim

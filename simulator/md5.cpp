@@ -4,6 +4,8 @@
 
 #include <openssl/evp.h>
 
+namespace orvsim {
+
 Md5Digest Md5Of(std::span<const uint8_t> data) {
   UseLibcrypto();
   Md5Digest digest{};
@@ -14,3 +16,5 @@ Md5Digest Md5Of(std::span<const uint8_t> data) {
 Md5Digest Md5Of(std::string_view text) {
   return Md5Of(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
+
+}  // namespace orvsim

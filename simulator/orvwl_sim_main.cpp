@@ -17,6 +17,8 @@
 #include "simulator/sim_home.h"
 #include "simulator/sim_tool.h"
 
+using namespace orvsim;
+
 namespace {
 
 constexpr char kDefaultRoot[] = "Or-Vane";

@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+namespace orvsim {
+
 HmacSha1::HmacSha1(std::string_view key) : key_(key) {}
 
 HmacSha1::HmacSha1(std::span<const uint8_t> key)
@@ -38,3 +40,5 @@ Psk WpaPsk(std::string_view passphrase, std::string_view ssid) {
                  4096, psk);
   return psk;
 }
+
+}  // namespace orvsim

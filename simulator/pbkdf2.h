@@ -8,6 +8,8 @@
 
 #include "simulator/sha1.h"
 
+namespace orvsim {
+
 // HMAC-SHA1 (RFC 2104) by libcrypto.
 class HmacSha1 {
  public:
@@ -29,3 +31,5 @@ using Psk = std::array<uint8_t, 32>;
 // The WPA pre-shared key: PBKDF2 over the pass phrase, salted with the SSID
 // bytes, 4096 rounds, 32 bytes.
 Psk WpaPsk(std::string_view passphrase, std::string_view ssid);
+
+}  // namespace orvsim

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace orvsim {
+
 // The simulator's only source of chance: SplitMix64, seeded from the scenario,
 // so every run of a scenario behaves alike. Each concern draws from its own
 // stream, so calling one entry point more often never changes what another sees.
@@ -41,3 +43,5 @@ enum class PrngStream : uint64_t {
 inline Prng MakePrng(uint64_t seed, PrngStream stream, uint64_t salt = 0) {
   return Prng(seed ^ salt, static_cast<uint64_t>(stream));
 }
+
+}  // namespace orvsim

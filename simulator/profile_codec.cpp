@@ -9,6 +9,8 @@
 #include "platform/text.h"
 #include "simulator/text_codec.h"
 
+namespace orvsim {
+
 namespace {
 
 enum class FieldKind { kInt32, kUInt16, kUInt8, kText, kBytes };
@@ -193,3 +195,5 @@ WLProfile ReadProfile(const KeySection& section) {
   }
   return profile;
 }
+
+}  // namespace orvsim

@@ -14,6 +14,8 @@
 #include "simulator/sha1.h"
 #include "simulator/text_codec.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr std::string_view kSuffix = ".prof";
@@ -146,3 +148,5 @@ std::vector<WLProfile> ProfileStore::All() const {
   }
   return profiles;
 }
+
+}  // namespace orvsim

@@ -9,6 +9,8 @@
 
 #include "model/wl_profile.h"
 
+namespace orvsim {
+
 // Profiles kept as text files under <home>/profiles/<root>/, one file per
 // profile named "<serial>-<encoded name>.prof". The serial records creation
 // order, which is the enumeration order; the encoded name keeps any byte
@@ -61,3 +63,5 @@ class ProfileStore {
   mutable FolderStamp cachedStamp_{};
   mutable std::vector<Entry> cachedEntries_;
 };
+
+}  // namespace orvsim

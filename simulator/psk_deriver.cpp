@@ -1,5 +1,7 @@
 #include "simulator/psk_deriver.h"
 
+namespace orvsim {
+
 PskDeriver::~PskDeriver() {
   {
     std::lock_guard lock(mutex_);
@@ -34,3 +36,5 @@ void PskDeriver::Run() {
     keys_[key] = psk;
   }
 }
+
+}  // namespace orvsim

@@ -12,6 +12,8 @@
 
 #include "simulator/pbkdf2.h"
 
+namespace orvsim {
+
 // Derives WPA keys on a thread of its own: one derivation costs milliseconds,
 // longer than any entry point may take. Callers ask again until the key is
 // there; results are kept, so each pass phrase and SSID pair is derived once.
@@ -38,3 +40,5 @@ class PskDeriver {
   bool stopping_ = false;
   std::thread worker_;  // started with the first request
 };
+
+}  // namespace orvsim

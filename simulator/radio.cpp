@@ -5,6 +5,8 @@
 
 #include "simulator/text_codec.h"
 
+namespace orvsim {
+
 namespace {
 
 struct Range {
@@ -195,3 +197,5 @@ uint8_t RateForSignal(Radio radio, int32_t signalDbm) {
   }
   return best;
 }
+
+}  // namespace orvsim

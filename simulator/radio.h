@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace orvsim {
+
 // 802.11 arithmetic and regulatory knowledge: channel/frequency conversion,
 // the channels each domain allows per radio, and the rate sets.
 
@@ -37,3 +39,5 @@ int32_t RadioBand(Radio radio);
 const std::vector<uint8_t>& RateSet(Radio radio);
 // The fastest rate of the set that a link at this signal sustains.
 uint8_t RateForSignal(Radio radio, int32_t signalDbm);
+
+}  // namespace orvsim

@@ -5,6 +5,8 @@
 
 #include "simulator/radio.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr int32_t kMostWander = 4;
@@ -81,3 +83,5 @@ std::vector<SiteSurveyEntry> RadioEnvironment::Scan(std::string_view domain) {
   if (heard.size() > kSurveyMaxEntries) heard.resize(kSurveyMaxEntries);
   return heard;
 }
+
+}  // namespace orvsim

@@ -10,6 +10,8 @@
 #include "simulator/prng.h"
 #include "simulator/scenario.h"
 
+namespace orvsim {
+
 // The networks around the adapter: the scenario's, less those the control
 // tool removed, plus those it added, all moved by its signal offset. Each
 // completed scan lets every signal wander a step.
@@ -40,3 +42,5 @@ class RadioEnvironment {
   int32_t offset_ = 0;
   Prng prng_;
 };
+
+}  // namespace orvsim

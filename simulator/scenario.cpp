@@ -7,6 +7,8 @@
 #include "simulator/security.h"
 #include "simulator/wep_keys.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr int64_t kLongestDelayMs = 600000;
@@ -410,3 +412,5 @@ const Scenario& DefaultScenario() {
   static const Scenario scenario = ParseScenario(DefaultScenarioText(), "built-in");
   return scenario;
 }
+
+}  // namespace orvsim

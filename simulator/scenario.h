@@ -10,6 +10,8 @@
 #include "simulator/radio.h"
 #include "simulator/text_codec.h"
 
+namespace orvsim {
+
 // MS8021xAuthMode values.
 enum class EapMethod : int32_t { kNone = 0, kTls = 1, kTtls = 2, kPeap = 3, kLeap = 4, kMd5 = 5 };
 
@@ -80,3 +82,5 @@ std::string_view DefaultScenarioText();
 bool ParseNetwork(const KeySection& section, uint64_t seed, int index, ScenarioNetwork& out,
                   std::string& problem);
 void WriteNetwork(const ScenarioNetwork& network, KeySection& section);
+
+}  // namespace orvsim

@@ -1,5 +1,7 @@
 #include "simulator/security.h"
 
+namespace orvsim {
+
 namespace {
 
 int32_t CipherOfDigit(int32_t code) {
@@ -101,3 +103,5 @@ std::string EncryptionName(int32_t method) {
   }
   return "method " + std::to_string(method);
 }
+
+}  // namespace orvsim

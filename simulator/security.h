@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+namespace orvsim {
+
 // What a network's SecurityCode promises and what a profile's EncryptionMethod
 // asks for, reduced to key management, WPA generation and cipher.
 enum class KeyManagement { kOpen, kWep, kPsk, kEap };
@@ -39,3 +41,5 @@ bool SuiteAccepts(const SecuritySuite& offered, const SecuritySuite& wanted);
 std::string SecurityName(int32_t securityCode);
 // "WPA2-PSK", "WEP", "none": what a profile's EncryptionMethod asks for.
 std::string EncryptionName(int32_t encryptionMethod);
+
+}  // namespace orvsim

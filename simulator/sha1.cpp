@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+namespace orvsim {
+
 void UseLibcrypto() {
   static const bool initialised = OPENSSL_init_crypto(OPENSSL_INIT_NO_ATEXIT, nullptr) == 1;
   if (!initialised) throw std::runtime_error("libcrypto is not available");
@@ -38,3 +40,5 @@ Sha1Digest Sha1Of(std::string_view text) {
   EVP_Digest(text.data(), text.size(), digest.data(), nullptr, EVP_sha1(), nullptr);
   return digest;
 }
+
+}  // namespace orvsim

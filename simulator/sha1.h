@@ -6,9 +6,11 @@
 #include <span>
 #include <string_view>
 
-using Sha1Digest = std::array<uint8_t, 20>;
-
 struct evp_md_ctx_st;
+
+namespace orvsim {
+
+using Sha1Digest = std::array<uint8_t, 20>;
 
 // SHA-1 (FIPS 180) for the WPA key derivation, computed by libcrypto.
 class Sha1 {
@@ -31,3 +33,5 @@ Sha1Digest Sha1Of(std::string_view text);
 // not let libcrypto tear itself down at exit: the key thread may still be
 // deriving while the exit handlers run.
 void UseLibcrypto();
+
+}  // namespace orvsim

@@ -11,6 +11,8 @@
 #include "simulator/radio.h"
 #include "simulator/sim_home.h"
 
+namespace orvsim {
+
 namespace {
 
 // SetWLANStatus's result word.
@@ -607,3 +609,5 @@ SimAdapter& Sim() {
   static SimAdapter adapter;
   return adapter;
 }
+
+}  // namespace orvsim

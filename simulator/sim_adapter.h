@@ -19,6 +19,8 @@
 #include "simulator/soft_ap.h"
 #include "simulator/station_link.h"
 
+namespace orvsim {
+
 // The one simulated adapter behind the library's entry points: it keeps the
 // device state and hands each call to the piece that knows the answer. Every
 // operation takes the adapter's mutex, brings the simulation up to the
@@ -126,3 +128,5 @@ class SimAdapter {
 };
 
 SimAdapter& Sim();
+
+}  // namespace orvsim

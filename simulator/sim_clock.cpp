@@ -3,6 +3,8 @@
 #include <chrono>
 #include <utility>
 
+namespace orvsim {
+
 SimClock::SimClock(bool manual, Source steady, Source wall)
     : manual_(manual), steady_(std::move(steady)), startMs_(steady_()), startUnixMs_(wall()) {}
 
@@ -26,3 +28,5 @@ int64_t SimClock::WallMs() {
              std::chrono::system_clock::now().time_since_epoch())
       .count();
 }
+
+}  // namespace orvsim

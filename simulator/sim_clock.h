@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace orvsim {
+
 // The simulator's time, which every delay (scan, association, station
 // comings and goings, traffic) is measured on: the steady time since the
 // library started, plus what the control tool advanced it by. A manual clock
@@ -34,3 +36,5 @@ class SimClock {
   int64_t seenTotal_ = 0;
   int64_t advancedMs_ = 0;
 };
+
+}  // namespace orvsim

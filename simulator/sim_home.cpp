@@ -8,6 +8,8 @@
 
 #include "simulator/file_util.h"
 
+namespace orvsim {
+
 namespace {
 
 std::string Environment(const char* name) {
@@ -57,3 +59,5 @@ std::string ModuleFolder() {
   const std::size_t slash = file.rfind('/');
   return slash == std::string::npos ? "." : file.substr(0, slash);
 }
+
+}  // namespace orvsim

@@ -4,6 +4,8 @@
 
 #include "simulator/scenario.h"
 
+namespace orvsim {
+
 // Where the simulator keeps its files: $ORVWL_SIM_HOME, else the user's data
 // folder ($XDG_DATA_HOME/orvwl-sim, else ~/.local/share/orvwl-sim).
 std::string SimHome();
@@ -18,3 +20,5 @@ Scenario LoadScenario(const std::string& besideFolder);
 
 // Folder of the file that holds this code (the library, or the tool).
 std::string ModuleFolder();
+
+}  // namespace orvsim

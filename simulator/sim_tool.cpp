@@ -6,6 +6,8 @@
 #include "simulator/key_file.h"
 #include "simulator/security.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr int64_t kDefaultStepDb = 5;
@@ -240,3 +242,5 @@ std::string DescribeState(const ControlState& state, const Scenario& scenario, i
   }
   return out.str();
 }
+
+}  // namespace orvsim

@@ -7,6 +7,8 @@
 #include "simulator/control_state.h"
 #include "simulator/scenario.h"
 
+namespace orvsim {
+
 // The commands of the orvwl-sim tool as changes to the control state, apart
 // from the files and the channel, so that they can be checked on their own.
 
@@ -27,3 +29,5 @@ ToolResult RunToolCommand(const std::vector<std::string>& args, ControlState& st
 
 std::string ToolHelp();
 std::string DescribeState(const ControlState& state, const Scenario& scenario, int64_t unixMs);
+
+}  // namespace orvsim

@@ -7,6 +7,8 @@
 #include "platform/text.h"
 #include "simulator/security.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr int64_t kBytesPerStationPerSecond = 4000;
@@ -162,3 +164,5 @@ void SoftAp::FillStatus(WLANStatus& status, const MacAddress& ownMac, int64_t no
   status.OutputPower = std::clamp(request_.APtxPwrLevel, 0, 3);
   WriteLinkReport({LinkState::kAccessPoint, 0, 0}, status);
 }
+
+}  // namespace orvsim

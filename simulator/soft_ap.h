@@ -12,6 +12,8 @@
 #include "simulator/radio_environment.h"
 #include "simulator/traffic_meter.h"
 
+namespace orvsim {
+
 // The soft access point: started by an access-point profile, it serves the
 // scenario's stations, which arrive and leave on a schedule drawn from the
 // seed, and the stations the control tool pins, all through its MAC filter
@@ -73,3 +75,5 @@ class SoftAp {
   std::vector<MacAddress> pinned_;
   std::vector<Visitor> visitors_;
 };
+
+}  // namespace orvsim

@@ -6,6 +6,8 @@
 #include "simulator/radio.h"
 #include "simulator/security.h"
 
+namespace orvsim {
+
 namespace {
 
 constexpr int64_t kIdleBytesPerSecond = 1500;
@@ -163,3 +165,5 @@ void StationLink::FillStatus(WLANStatus& status, int64_t nowMs,
   status.LinkQuality = std::clamp(signal - 3 + qualityWander_, -100, -20);
   status.OutputPower = std::clamp(request_->txPwrLevel, 0, 3);
 }
+
+}  // namespace orvsim

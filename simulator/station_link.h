@@ -10,6 +10,8 @@
 #include "simulator/radio_environment.h"
 #include "simulator/traffic_meter.h"
 
+namespace orvsim {
+
 // The station side of the adapter: a requested association that is tried
 // after a delay and again after each failure, for as long as the request
 // stands; once made, a link whose signal wanders and whose counters grow.
@@ -49,3 +51,5 @@ class StationLink {
   int32_t signalWander_ = 0;
   int32_t qualityWander_ = 0;
 };
+
+}  // namespace orvsim

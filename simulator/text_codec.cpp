@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+namespace orvsim {
+
 namespace {
 
 int HexValue(char c) {
@@ -171,3 +173,5 @@ std::optional<std::string> DecodeFileComponent(std::string_view text) {
   }
   return out;
 }
+
+}  // namespace orvsim

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace orvsim {
+
 // Small text conversions the simulator shares between its library and its
 // control tool. Profile names and SSIDs are byte strings; only ASCII letters fold.
 
@@ -40,3 +42,5 @@ std::string DecodeEscapes(std::string_view text);
 // and never names anything but one entry of its folder.
 std::string EncodeFileComponent(std::string_view text);
 std::optional<std::string> DecodeFileComponent(std::string_view text);
+
+}  // namespace orvsim

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace orvsim {
+
 void TrafficMeter::Reset(int64_t nowMs) {
   totals_ = {};
   rxCarry_ = txCarry_ = 0;
@@ -32,3 +34,5 @@ void TrafficMeter::Advance(int64_t nowMs, int64_t idleBytesPerSecond) {
   rxCarry_ %= kRxPacketSize;
   txCarry_ %= kTxPacketSize;
 }
+
+}  // namespace orvsim

@@ -4,6 +4,8 @@
 
 #include "simulator/prng.h"
 
+namespace orvsim {
+
 // Packet and byte counters of a link: a background trickle while the link is
 // up, plus bursts the control tool starts. Counters depend on elapsed time,
 // not on how often anyone looks; only a little jitter comes from the stream.
@@ -37,3 +39,5 @@ class TrafficMeter {
   int64_t burstKbps_ = 0;
   int64_t burstUntilMs_ = 0;
 };
+
+}  // namespace orvsim

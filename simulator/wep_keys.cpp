@@ -3,6 +3,8 @@
 #include "simulator/md5.h"
 #include "simulator/text_codec.h"
 
+namespace orvsim {
+
 namespace {
 
 std::array<WepKey, 4> Keys64(std::string_view phrase) {
@@ -52,3 +54,5 @@ std::optional<WepKey> WepKeyFromText(std::string_view text) {
       return std::nullopt;
   }
 }
+
+}  // namespace orvsim

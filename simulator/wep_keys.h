@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace orvsim {
+
 // WEPEncryptionLevel values.
 inline constexpr int kWepLevel64 = 1;
 inline constexpr int kWepLevel128 = 2;
@@ -22,3 +24,5 @@ std::optional<std::array<WepKey, 4>> WepKeysFromPhrase(std::string_view phrase, 
 // A key as entered: 10, 26 or 58 hexadecimal digits, or 5, 13 or 29 ASCII
 // characters. The lengths never overlap, so the text alone tells the format.
 std::optional<WepKey> WepKeyFromText(std::string_view text);
+
+}  // namespace orvsim

@@ -13,6 +13,8 @@
 #include "tests/simulator/sim_library.h"
 #include "tests/support/process.h"
 
+using namespace orvsim;
+
 namespace {
 
 WLProfile Wep(const char* ssid, const char* key, int slot, int format) {

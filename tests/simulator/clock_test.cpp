@@ -5,6 +5,8 @@
 
 #include "simulator/sim_clock.h"
 
+using namespace orvsim;
+
 namespace {
 
 TEST(SimClockTest, ManualTimeMovesOnlyByAdvancesAndNeverBack) {

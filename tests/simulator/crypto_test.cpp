@@ -13,6 +13,8 @@
 #include "simulator/text_codec.h"
 #include "simulator/wep_keys.h"
 
+using namespace orvsim;
+
 namespace {
 
 std::string Lower(std::string text) {

@@ -17,6 +17,8 @@
 #include "tests/support/process.h"
 #include "tests/support/temp_dir.h"
 
+using namespace orvsim;
+
 namespace {
 
 using std::chrono::milliseconds;

@@ -11,6 +11,8 @@
 #include "simulator/live_state.h"
 #include "tests/simulator/sim_library.h"
 
+using namespace orvsim;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -8,6 +8,8 @@
 #include "simulator/scenario.h"
 #include "tests/support/temp_dir.h"
 
+using namespace orvsim;
+
 namespace {
 
 TEST(ScenarioTest, ShippedExampleIsTheBuiltInScenario) {

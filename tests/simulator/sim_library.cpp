@@ -13,6 +13,8 @@
 #include "simulator/scenario.h"
 #include "tests/support/process.h"
 
+using namespace orvsim;
+
 std::string SimLibrary::FastScenario(const std::string& extra) {
   return std::string(DefaultScenarioText()) + "\n[adapter]\nscan_ms = " + std::to_string(kScanMs) +
          "\nassociate_ms = " + std::to_string(kAssociateMs) + "\n" + extra;

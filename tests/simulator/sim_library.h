@@ -40,14 +40,15 @@ class SimLibrary {
   std::string LiveFile() const;
 
   WLANStatus Status() const;
-  LinkReport Report() const;
+  orvsim::LinkReport Report() const;
   std::vector<SiteSurveyEntry> Survey() const;
   // Scans and waits for the results.
   std::vector<SiteSurveyEntry> ScanNow() const;
   int32_t Apply(const WLProfile& profile) const;
   bool WaitConnected(std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
   // Waits until the network has answered the request one way or the other.
-  LinkReport WaitVerdict(std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+  orvsim::LinkReport WaitVerdict(
+      std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
 
  private:
   TempDir dir_;

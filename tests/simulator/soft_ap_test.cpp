@@ -14,6 +14,8 @@
 #include "tests/simulator/sim_library.h"
 #include "tests/support/process.h"
 
+using namespace orvsim;
+
 namespace {
 
 using std::chrono::milliseconds;
