@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <thread>
@@ -15,17 +14,6 @@ namespace orvsim {
 namespace {
 
 constexpr int kLockAttempts = 200;
-
-bool WriteAll(int fd, const std::string& content) {
-  std::size_t done = 0;
-  while (done < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -47,52 +35,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t li
   }
   ::close(fd);
   return content;
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string TempName(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  return path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-}
-
-// The content is complete and on disk before any name points at it; a
-// writer killed before then leaves no file behind. The replaced file's mode stays.
-bool ReplaceFile(const std::string& path, const std::string& content) {
-  struct stat old {};
-  const bool existed = ::stat(path.c_str(), &old) == 0;
-  const mode_t mode = existed ? (old.st_mode & 07777) : 0600;
-  std::string temp;
-  int fd = ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-  const bool unnamed = fd >= 0;
-  if (!unnamed) {
-    temp = TempName(path);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-  }
-  bool ok = (!existed || ::fchmod(fd, mode) == 0) && WriteAll(fd, content) && ::fsync(fd) == 0;
-  if (ok && unnamed) {
-    temp = TempName(path);
-    const std::string fdPath = "/proc/self/fd/" + std::to_string(fd);
-    ok = ::linkat(AT_FDCWD, fdPath.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0;
-    if (!ok) temp.clear();
-  }
-  ok = ::close(fd) == 0 && ok;
-  if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    if (!temp.empty()) ::unlink(temp.c_str());
-    return false;
-  }
-  const int folder = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder >= 0) {
-    ::fsync(folder);
-    ::close(folder);
-  }
-  return true;
 }
 
 bool MakeFolders(const std::string& path) {

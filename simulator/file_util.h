@@ -5,12 +5,10 @@
 
 namespace orvsim {
 
-// File helpers of the simulator: whole-file reads with a size limit, writes
-// that replace a file atomically, and an advisory lock for read-modify-write.
+// File helpers of the simulator: whole-file reads with a size limit and an
+// advisory lock for read-modify-write.
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t limit = 1 << 20);
-// Writes a temporary file beside `path` and renames it over `path`.
-bool ReplaceFile(const std::string& path, const std::string& content);
 // Creates the folder and its parents (mode 0700 for new ones).
 bool MakeFolders(const std::string& path);
 

@@ -9,6 +9,7 @@
 #include <ctime>
 #include <sstream>
 
+#include "platform/file_replace.h"
 #include "simulator/file_util.h"
 #include "simulator/key_file.h"
 #include "simulator/security.h"
@@ -199,7 +200,7 @@ void LivePublisher::Publish(const LiveState& state, int64_t unixMs) {
   if ((published_ && *published_ == state) || !OwnProcess()) return;
   published_ = state;
   if (!MakeFolders(folder_)) return;
-  ReplaceFile(path_, WriteLiveRecord({self_, unixMs, state}));
+  ReplaceFileContent(path_, WriteLiveRecord({self_, unixMs, state}));
 }
 
 std::vector<LiveEntry> CollectLiveRecords(const std::string& home) {

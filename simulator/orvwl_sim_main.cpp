@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_replace.h"
 #include "platform/notify_channel.h"
 #include "platform/program_file.h"
 #include "simulator/control_state.h"
@@ -100,7 +101,7 @@ int main(int argc, char** argv) {
     FileLock lock(options.home + "/control.lock");
     ControlState state = ReadState(path);
     result = RunToolCommand(command, state, UnixMs());
-    if (result.ok && result.writesState && !ReplaceFile(path, WriteControlState(state))) {
+    if (result.ok && result.writesState && !ReplaceFileContent(path, WriteControlState(state))) {
       std::fprintf(stderr, "orvwl-sim: cannot write %s\n", path.c_str());
       return 1;
     }

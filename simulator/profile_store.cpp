@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <ctime>
 
+#include "platform/file_replace.h"
 #include "platform/text.h"
 #include "simulator/file_util.h"
 #include "simulator/key_file.h"
@@ -128,7 +129,7 @@ bool ProfileStore::Put(std::string_view rawName, const WLProfile& profile) {
   KeyFile file;
   WriteProfile(stored, file.AddSection("profile"));
   const std::string fileName = FileName(serial, name);
-  if (!ReplaceFile(folder + "/" + fileName, file.Write("orvwl-sim profile"))) return false;
+  if (!ReplaceFileContent(folder + "/" + fileName, file.Write("orvwl-sim profile"))) return false;
   // A new spelling of the name replaces the old file.
   if (!replaced.empty() && replaced != fileName) ::unlink((folder + "/" + replaced).c_str());
   return true;

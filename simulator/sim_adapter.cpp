@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/file_replace.h"
 #include "platform/text.h"
 #include "simulator/association.h"
 #include "simulator/file_util.h"
@@ -377,7 +378,7 @@ int32_t SimAdapter::ExportProfiles(const char* file) {
   std::lock_guard lock(mutex_);
   KeyFile out;
   for (const WLProfile& profile : store_.All()) WriteProfile(profile, out.AddSection("profile"));
-  return ReplaceFile(file, out.Write("orvwl-sim exported profiles")) ? 1 : 0;
+  return ReplaceFileContent(file, out.Write("orvwl-sim exported profiles")) ? 1 : 0;
 }
 
 int32_t SimAdapter::ImportProfiles(const char* file) {
