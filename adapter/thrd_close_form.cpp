@@ -16,20 +16,26 @@ std::shared_ptr<CThrdCloseForm> CThrdCloseForm::Start(std::shared_ptr<WindowThre
   return self;
 }
 
+void CThrdCloseForm::Stop() {
+  stopped_ = true;
+  stop_.Set();
+}
+
 void CThrdCloseForm::Execute(const std::shared_ptr<CThrdCloseForm>& self) {
   for (;;) {
     // The work holds its own share: it may still run after a stop gave up on it.
     if (!self->window_->RunSync([self] { self->CloseTopForm(); }, self->stop_)) return;
-    if (self->allClosed_) break;
-    if (self->stop_.Wait(kPollInterval)) return;
+    if (self->allClosed_ || self->stop_.Wait(kPollInterval)) return;
   }
-  if (self->onDone_) self->window_->Post(self->onDone_);
 }
 
 void CThrdCloseForm::CloseTopForm() {
+  // Work queued before a stop may still run after it.
+  if (stopped_) return;
   const DialogStack::Form top = dialogs_->TopForm();
   if (!top || dialogs_->IsMainWindow(top)) {
     allClosed_ = true;
+    if (onDone_) onDone_();
     return;
   }
   // A form that takes its time to close is asked only once.

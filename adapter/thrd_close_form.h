@@ -17,8 +17,9 @@ class CThrdCloseForm final {
   static constexpr std::chrono::milliseconds kPollInterval{10};
 
   // Starts the thread. It owns itself and ends once no dialog is left; the
-  // completion handler then runs on the window thread. Keeping the returned
-  // handle is only needed to stop it early.
+  // completion handler runs on the window thread in the same turn that found
+  // none, so no dialog can open in between. Keeping the returned handle is only
+  // needed to stop it early.
   static std::shared_ptr<CThrdCloseForm> Start(std::shared_ptr<WindowThread> window,
                                                std::shared_ptr<DialogStack> dialogs,
                                                std::function<void()> onDone = {});
@@ -27,7 +28,7 @@ class CThrdCloseForm final {
   CThrdCloseForm& operator=(const CThrdCloseForm&) = delete;
 
   // Ends the thread without its completion handler, for an owner going away.
-  void Stop() { stop_.Set(); }
+  void Stop();
 
  private:
   CThrdCloseForm(std::shared_ptr<WindowThread> window, std::shared_ptr<DialogStack> dialogs,
@@ -41,6 +42,7 @@ class CThrdCloseForm final {
   const std::shared_ptr<DialogStack> dialogs_;
   const std::function<void()> onDone_;
   Event stop_;
+  std::atomic<bool> stopped_{false};
   std::atomic<bool> allClosed_{false};
   DialogStack::Form lastAsked_ = nullptr;  // window thread only
 };

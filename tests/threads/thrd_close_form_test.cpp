@@ -83,6 +83,7 @@ class FakeDialogs : public DialogStack {
         stack_.back().looksToClose-- == 0) {
       stack_.pop_back();
     }
+    if (afterLook) afterLook();
     return stack_.empty() ? nullptr : &stack_.back();
   }
   bool IsMainWindow(Form form) const override {
@@ -102,6 +103,10 @@ class FakeDialogs : public DialogStack {
     return asked_;
   }
   bool OffThread() const { return offThread_; }
+  std::size_t Depth() const { return stack_.size(); }
+
+  // Runs on the window thread after every look at the stack.
+  std::function<void()> afterLook;
 
  private:
   struct Dialog {
@@ -147,6 +152,22 @@ TEST_F(CloseFormTest, WithNoDialogEndsAtOnceAndRunsItsHandlerOnTheWindowThread) 
   ASSERT_TRUE(done.Wait(milliseconds(1000)));
   EXPECT_TRUE(doneOnWindowThread);
   EXPECT_TRUE(dialogs->Asked().empty());
+}
+
+// Whatever the window thread does after the look that found no dialog (here:
+// a dialog opening) comes after the handler, never between the two.
+TEST_F(CloseFormTest, TheHandlerRunsBeforeAnyDialogCanOpenAfterTheLastLook) {
+  std::size_t depthAtHandler = 0;
+  dialogs->afterLook = [&] {
+    dialogs->afterLook = nullptr;
+    window->Post([d = dialogs] { d->Open(FakeDialogs::kNever); });
+  };
+  thread = CThrdCloseForm::Start(window, dialogs, [&] {
+    depthAtHandler = dialogs->Depth();
+    done.Set();
+  });
+  ASSERT_TRUE(done.Wait(milliseconds(1000)));
+  EXPECT_EQ(depthAtHandler, 1u) << "only the main window";
 }
 
 TEST_F(CloseFormTest, ClosesTheTopDialogThenTheNextEachAskedOnce) {

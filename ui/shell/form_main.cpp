@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QUrl>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "adapter/thrd_close_form.h"
@@ -396,6 +397,7 @@ void TFormMain::SetFuncMode(int mode) {
 }
 
 void TFormMain::DeviceListEvent(intptr_t arg) {
+  if (removing_ && arg == CThrdDetect::kDeviceListChanged) listChangedWhileRemoving_ = true;
   if (removing_ || !sources_) return;
   if (arg == CThrdDetect::kDeviceListChanged) {
     std::vector<AdapterIdent> list;
@@ -510,6 +512,11 @@ void TFormMain::DetachStep() {
     }
   }
   removing_ = false;
+  // The detection thread tells of a change only once: an adapter back after a
+  // resume would otherwise stay unattached.
+  if (std::exchange(listChangedWhileRemoving_, false)) {
+    DeviceListEvent(CThrdDetect::kDeviceListChanged);
+  }
 }
 
 void TFormMain::ZeroCfgHandOver(intptr_t arg) {

@@ -139,6 +139,8 @@ class TFormMain : public TFormBase {
   QImage background_;
   bool closing_ = false;
   bool removing_ = false;
+  // A device list change that came while removing, looked at once the removal is done.
+  bool listChangedWhileRemoving_ = false;
   bool asking_ = false;
   bool aboutOpen_ = false;
 

@@ -438,6 +438,27 @@ class MainWindowTest : public QObject {
     QCOMPARE(detaches, 1);
   }
 
+  // After a resume the adapter comes back while the removal still waits on a
+  // dialog: that news is kept and the adapter attached once the removal ends.
+  void anAdapterBackDuringTheRemovalIsAttachedAfterIt() {
+    Running r;
+    QVERIFY(r.Attached());
+    StubbornDialog dialog;
+    QTimer::singleShot(0, [&] {
+      r.window.HandleNotify(PM_DEVICE, 3);
+      QTRY_VERIFY_WITH_TIMEOUT(dialog.closeRequests == 1, kWait);
+      r.window.HandleNotify(PM_DEVICE, 4);
+      dialog.mayClose = true;
+      dialog.done(TFormBase::kMrCancel);
+    });
+    dialog.ShowModalTracked();
+    QTRY_VERIFY_WITH_TIMEOUT(!r.window.RemovalInProgress(), kWait);
+    QVERIFY(r.Attached());
+    QCOMPARE(r.probe->changes.size(), 3);
+    QCOMPARE(r.probe->changes.at(1).event, 2);
+    QCOMPARE(r.probe->changes.at(2).event, 1);
+  }
+
   void notificationsWithoutAdapterAreDropped() {
     TFormMain window(FastTiming());
     auto* probe = new ProbePage(&window);
