@@ -34,7 +34,8 @@ bool WriteDurably(int fd, std::string_view content, const struct stat* old) {
 // The new content goes to a file without a name until it is complete and on
 // disk, so a writer killed on the way leaves nothing behind; it gets a
 // temporary name only for the rename over the file.
-bool ReplaceViaUnnamed(const std::string& target, std::string_view content, const struct stat* old) {
+bool ReplaceViaUnnamed(const std::string& target, std::string_view content,
+                       const struct stat* old) {
   const int fd = ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
   if (fd < 0) return false;
   bool ok = WriteDurably(fd, content, old);
