@@ -52,12 +52,7 @@ SimAdapter::SimAdapter()
       garbage_(MakePrng(scenario_.seed, PrngStream::kGarbage)),
       wzcRunning_(scenario_.zeroConfigRunning),
       domain_(scenario_.domain),
-      live_(SimHome()) {
-  // Derive the networks' own keys ahead of the first association.
-  for (const ScenarioNetwork& network : scenario_.networks) {
-    if (!network.passphrase.empty()) deriver_.Find(network.passphrase, network.ssid);
-  }
-}
+      live_(SimHome()) {}
 
 int64_t SimAdapter::NowMs() const { return clock_.NowMs(); }
 
