@@ -24,6 +24,7 @@
 #include "ui/shell/art_icons.h"
 #include "ui/shell/art_kit.h"
 #include "ui/shell/control_texts.h"
+#include "ui/shell/form_base.h"
 #include "ui/shell/form_res.h"
 #include "ui/shell/image.h"
 #include "ui/shell/main_window_notify.h"
@@ -67,6 +68,9 @@ void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) 
   widget.setPalette(palette);
 }
 
+// The adapter-change mode the page follows the adapter in (funcMode 0).
+constexpr int kStationMode = 0;
+
 QString TxRateText(const WLProfile& profile) {
   if (profile.TxRate == 0 || profile.TxRate == kTxRateAuto) return DisplayText(kStrAuto);
   return Local(RateText(profile.TxRate, FAGlobal()));
@@ -75,13 +79,9 @@ QString TxRateText(const WLProfile& profile) {
 }  // namespace
 
 TFrameProfile::TFrameProfile(QWidget* parent)
-    : TPropertyPageFrame(parent),
-      frameProfSet1_(new TFrameProfSet(this)),
-      plProfile_(new QFrame(this)) {
+    : TPropertyPageFrame(parent), plProfile_(new QFrame(this)) {
   setObjectName(QStringLiteral("FrameProfile1"));
   resize(G::kPageSize);
-  frameProfSet1_->setGeometry(rect());
-  frameProfSet1_->hide();
   plProfile_->setObjectName(QStringLiteral("PlProfile"));
   plProfile_->setFrameShape(QFrame::NoFrame);
   plProfile_->setGeometry(rect());
@@ -203,7 +203,6 @@ void TFrameProfile::PlaceButtons() {
 }
 
 void TFrameProfile::InitPage() {
-  frameProfSet1_->InitPage();
   LoadStrings(kSection);
   PageParts::ShowPicture(*imgBG_, u"ImgFrProfile");
   const struct {
@@ -242,12 +241,12 @@ void TFrameProfile::InitPage() {
 }
 
 void TFrameProfile::DonePage() {
-  frameProfSet1_->DonePage();
+  if (frameProfSet1_ != nullptr) frameProfSet1_->DonePage();
   ClearList();
 }
 
 void TFrameProfile::ResetPage() {
-  frameProfSet1_->hide();
+  if (frameProfSet1_ != nullptr) frameProfSet1_->hide();
   plProfile_->show();
   ClearList();
   for (TFABitmapBtn* button : {btnActivate_, btnAdd_, btnDelete_, btnEdit_}) {
@@ -258,7 +257,7 @@ void TFrameProfile::ResetPage() {
 
 bool TFrameProfile::EnterPage(TPropertyPageFrame* previous, int direction, int request) {
   if ((request & TFrameProfSet::kRequestSecurityOnly) == 0) {
-    frameProfSet1_->hide();
+    if (frameProfSet1_ != nullptr) frameProfSet1_->hide();
     plProfile_->show();
   } else if (!OpenWizard(kReturnSurvey, request)) {
     return false;
@@ -267,7 +266,7 @@ bool TFrameProfile::EnterPage(TPropertyPageFrame* previous, int direction, int r
 }
 
 void TFrameProfile::AdapterChanged(CNICAdapter* adapter, int event, int funcMode) {
-  frameProfSet1_->AdapterChanged(adapter, event, funcMode);
+  if (frameProfSet1_ != nullptr) frameProfSet1_->AdapterChanged(adapter, event, funcMode);
   if (event == kAdapterAttached && adapter != nullptr && (funcMode & 1) == 0) {
     adapter_ = adapter;
     zeroCfg_ = adapter->ZeroCfgEnabled();
@@ -280,7 +279,7 @@ void TFrameProfile::AdapterChanged(CNICAdapter* adapter, int event, int funcMode
 
 void TFrameProfile::AdapterNotify(CNICAdapter* adapter, int code, intptr_t arg) {
   if (adapter_ == nullptr) return;
-  frameProfSet1_->AdapterNotify(adapter, code, arg);
+  if (frameProfSet1_ != nullptr) frameProfSet1_->AdapterNotify(adapter, code, arg);
   if (code == PM_ZEROCFG) {
     zeroCfg_ = arg == 1;
     if (zeroCfg_) {
@@ -295,13 +294,29 @@ void TFrameProfile::AdapterNotify(CNICAdapter* adapter, int code, intptr_t arg) 
 }
 
 bool TFrameProfile::OpenWizard(int returnPage, int request) {
-  if (adapter_ == nullptr || !frameProfSet1_->EnterPage(nullptr, returnPage, request)) return false;
-  frameProfSet1_->setGeometry(rect());
-  frameProfSet1_->show();
-  frameProfSet1_->raise();
+  if (adapter_ == nullptr) return false;
+  TFrameProfSet& wizard = Wizard();
+  if (!wizard.EnterPage(nullptr, returnPage, request)) return false;
+  wizard.setGeometry(rect());
+  wizard.show();
+  wizard.raise();
   plProfile_->hide();
-  frameProfSet1_->FocusCurrentPage();
+  wizard.FocusCurrentPage();
   return true;
+}
+
+TFrameProfSet& TFrameProfile::Wizard() {
+  if (frameProfSet1_ != nullptr) return *frameProfSet1_;
+  // Built on first use: its ten pages are most of what a start-up would
+  // otherwise spend on pages nobody opens. It catches up with the adapter the
+  // way it would have followed it from the start.
+  frameProfSet1_ = new TFrameProfSet(this);
+  frameProfSet1_->setGeometry(rect());
+  frameProfSet1_->hide();
+  if (auto* form = qobject_cast<TFormBase*>(window())) form->ApplyLateLayout(frameProfSet1_);
+  frameProfSet1_->InitPage();
+  if (adapter_ != nullptr) frameProfSet1_->AdapterChanged(adapter_, kAdapterAttached, kStationMode);
+  return *frameProfSet1_;
 }
 
 void TFrameProfile::LoadProfileList() {

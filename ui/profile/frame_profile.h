@@ -47,6 +47,8 @@ class TFrameProfile : public TPropertyPageFrame {
   // Shows the wizard host over the page; false without an adapter or when
   // the host refuses.
   bool OpenWizard(int returnPage, int request);
+  // The wizard host, built on first use and kept.
+  TFrameProfSet& Wizard();
   // Stores the station working profile: adds it, or with kSaveUpdate replaces
   // the listed profile of its name (or of the name it had when editing
   // began). False when nothing was stored.
@@ -86,7 +88,7 @@ class TFrameProfile : public TPropertyPageFrame {
   void BtnDeleteClick();
   void BtnEditClick();
 
-  TFrameProfSet* frameProfSet1_;
+  TFrameProfSet* frameProfSet1_ = nullptr;
   QFrame* plProfile_;
   TImage* imgBG_ = nullptr;
   TSortLv* lvProf_ = nullptr;

@@ -35,16 +35,28 @@ TFormBase::~TFormBase() {
 
 void TFormBase::ApplyLayout(QWidget* component, const QString& section) {
   if (component == nullptr) return;
-  const QString posSection = section + QStringLiteral("_CtrlPos");
-  const std::string visibleSection = Local(section + QStringLiteral("_Visible"));
-  for (QWidget* control : OwnedControls(*component)) {
-    const QString name = control->objectName();
-    if (name.isEmpty()) continue;
-    if (OwnsControls(*control)) ApplyLayout(control, section + QLatin1Char('_') + name);
-    ApplyControlPos(control, posSection);
-    const bool visible = FAGlobal().InfoRead(visibleSection, Local(name), !control->isHidden());
-    if (visible == control->isHidden()) control->setVisible(visible);
+  for (QWidget* control : OwnedControls(*component)) LayOut(control, section);
+}
+
+void TFormBase::ApplyLateLayout(QWidget* control) {
+  if (control == nullptr || !isAncestorOf(control)) return;
+  QString section = objectName();
+  QStringList hosts;
+  for (QWidget* host = control->parentWidget(); host != this; host = host->parentWidget()) {
+    if (OwnsControls(*host)) hosts.prepend(host->objectName());
   }
+  for (const QString& host : std::as_const(hosts)) section += QLatin1Char('_') + host;
+  LayOut(control, section);
+}
+
+void TFormBase::LayOut(QWidget* control, const QString& section) {
+  const QString name = control->objectName();
+  if (name.isEmpty()) return;
+  if (OwnsControls(*control)) ApplyLayout(control, section + QLatin1Char('_') + name);
+  ApplyControlPos(control, section + QStringLiteral("_CtrlPos"));
+  const bool visible = FAGlobal().InfoRead(Local(section + QStringLiteral("_Visible")), Local(name),
+                                           !control->isHidden());
+  if (visible == control->isHidden()) control->setVisible(visible);
 }
 
 void TFormBase::ApplyControlPos(QWidget* control, const QString& section) {

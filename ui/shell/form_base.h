@@ -27,6 +27,9 @@ class TFormBase : public QDialog {
   // pages inside use "<section>_<page name>".
   virtual void ApplyLayout(QWidget* component, const QString& section);
   virtual void ApplyControlPos(QWidget* control, const QString& section);
+  // The same overrides for a control built after the window's own were
+  // applied, found by its place among the window's pages.
+  void ApplyLateLayout(QWidget* control);
   // The mark before a caption, or nullptr without control or template.
   virtual QLabel* AddMarkImage(QWidget* control, const QImage& templ);
   virtual void LoadStrings(const QString& section);
@@ -52,5 +55,8 @@ class TFormBase : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // One control's overrides within the section of the component holding it.
+  void LayOut(QWidget* control, const QString& section);
+
   bool positioned_ = false;
 };

@@ -79,7 +79,7 @@ class WizardFlowTest : public QObject {
     QVERIFY(r.attached);
     StartAdding(r, "Cafe", "OrvOpen");
     QCOMPARE(NextUntilConfirm(r), pages);
-    QCOMPARE(r.host->NeedProtocolPage(), pages.size() == 4);
+    QCOMPARE(r.Host()->NeedProtocolPage(), pages.size() == 4);
 
     // Save stores the profile through the list before the activation page shows.
     r.Press("BtnSave");
@@ -94,7 +94,7 @@ class WizardFlowTest : public QObject {
 
     // Activate later: back to the list, nothing connected for it.
     r.Press("BtnActLater");
-    QTRY_VERIFY_WITH_TIMEOUT(r.host->isHidden(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(r.Host()->isHidden(), kWait);
     QCOMPARE(r.WindowPage(), Q("FrameProfile1"));
     QVERIFY(r.Applied() != "Cafe");
   }
@@ -128,7 +128,7 @@ class WizardFlowTest : public QObject {
 
     // Exit: the list again, nothing stored, the working profile as it was left.
     r.Press("BtnExit");
-    QTRY_VERIFY_WITH_TIMEOUT(r.host->isHidden(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(r.Host()->isHidden(), kWait);
     QVERIFY(!Stored("Kept"));
     QCOMPARE(Q(FAGlobal().StationProfile().ProfileName), Q("Kept"));
   }
@@ -232,13 +232,13 @@ class WizardFlowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(name->hasFocus(), kWait);
     QTest::keyClick(name, Qt::Key_Return);
     QCOMPARE(r.Current(), Q("FrameSecurity1"));
-    QTest::keyClick(r.host->CurrentPage(), Qt::Key_Enter);
+    QTest::keyClick(r.Host()->CurrentPage(), Qt::Key_Enter);
     QCOMPARE(r.Current(), Q("FrameConfirm1"));
-    QTest::keyClick(r.host->CurrentPage(), Qt::Key_Return);
+    QTest::keyClick(r.Host()->CurrentPage(), Qt::Key_Return);
     QCOMPARE(r.Current(), Q("FrameActive1"));
     QVERIFY(Stored("Keys"));
-    QTest::keyClick(r.host->CurrentPage(), Qt::Key_Escape);
-    QTRY_VERIFY_WITH_TIMEOUT(r.host->isHidden(), kWait);
+    QTest::keyClick(r.Host()->CurrentPage(), Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(r.Host()->isHidden(), kWait);
 
     // Tab walks the network type page in reading order.
     StartAdding(r, "Tabs", "OrvOpen");
@@ -251,7 +251,7 @@ class WizardFlowTest : public QObject {
     }
     QCOMPARE(order, (QStringList{Q("EdtSSID"), Q("RBtnInfra"), Q("LvSite")}));
     QTest::keyClick(name, Qt::Key_Escape);
-    QTRY_VERIFY_WITH_TIMEOUT(r.host->isHidden(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(r.Host()->isHidden(), kWait);
     QVERIFY(!Stored("Tabs"));
   }
 
@@ -261,9 +261,9 @@ class WizardFlowTest : public QObject {
     StartAdding(r, "Gone", "OrvOpen");
     QVERIFY(UiTestEnv::Simulator({"unplug"}));
     QTRY_VERIFY_WITH_TIMEOUT(r.window.Adapter() == nullptr, kWait);
-    QCOMPARE(r.host->CurrentPage(), nullptr);
-    QCOMPARE(r.host->Adapter(), nullptr);
-    QVERIFY(!r.host->NeedProtocolPage());
+    QCOMPARE(r.Host()->CurrentPage(), nullptr);
+    QCOMPARE(r.Host()->Adapter(), nullptr);
+    QVERIFY(!r.Host()->NeedProtocolPage());
   }
 };
 

@@ -99,39 +99,39 @@ class WizardLayoutTest : public QObject {
     QVERIFY(r.attached);
     r.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&r.window));
-    r.QuickSurvey();
     r.window.HandleNotify(PM_SHOWPAGE, TFrameProfile::kReturnProfile);
     QCOMPARE(r.WindowPage(), Q("FrameProfile1"));
     QTest::mouseClick(UiTest::FindChild<QWidget>(*r.page, "BtnAdd"), Qt::LeftButton);
-    // A scan runs whenever the page is entered going forward.
+    r.QuickSurvey();
+    // The page opens searching.
     QVERIFY(r.On<QWidget>("FrameNetType1", "PlSearch")->isVisible());
     Save(r.window, Q("FrameNetType1_search"));
     QTRY_VERIFY_WITH_TIMEOUT(r.On<QTreeWidget>("FrameNetType1", "LvSite")->topLevelItemCount() > 3,
                              kWait);
     r.On<QLineEdit>("FrameNetType1", "EdtName")->setText(Q("Layout"));
-    CheckLayout(*r.host->CurrentPage());
+    CheckLayout(*r.Host()->CurrentPage());
     Save(r.window, Q("FrameNetType1"));
     QCOMPARE(r.On<QWidget>("FrameNetType1", "BtnScan")->accessibleName(), Q("Scan"));
 
     r.On<QRadioButton>("FrameNetType1", "RBtnAdHoc")->setChecked(true);
     QStringList seen;
     for (int guard = 0; guard < 6 && r.Current() != Q("FrameActive1"); ++guard) {
-      CheckLayout(*r.host->CurrentPage());
+      CheckLayout(*r.Host()->CurrentPage());
       if (!seen.contains(r.Current())) Save(r.window, r.Current());
       seen.append(r.Current());
       r.Press(r.Current() == Q("FrameConfirm1") ? "BtnSave" : "BtnNext");
     }
-    CheckLayout(*r.host->CurrentPage());
+    CheckLayout(*r.Host()->CurrentPage());
     Save(r.window, Q("FrameActive1"));
     r.Press("BtnActLater");
-    QTRY_VERIFY_WITH_TIMEOUT(r.host->isHidden(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(r.Host()->isHidden(), kWait);
 
     FAGlobal().StationProfile().NetworkMode = 1;
     QVERIFY(r.page->OpenWizard(TFrameProfile::kReturnProfile, TFrameProfSet::kRequestEdit));
     r.On<QLineEdit>("FrameNetType1", "EdtName")->setText(Q("Layout 2"));
     QCOMPARE(r.Next(), Q("FrameSecurity1"));
     QCOMPARE(r.Next(), Q("FrameWireless1"));
-    CheckLayout(*r.host->CurrentPage());
+    CheckLayout(*r.Host()->CurrentPage());
     Save(r.window, Q("FrameWireless1"));
     QCOMPARE(seen, (QStringList{Q("FrameNetType1"), Q("FrameWlMode1"), Q("FrameSecurity1"),
                                 Q("FrameConfirm1")}));
@@ -140,7 +140,7 @@ class WizardLayoutTest : public QObject {
     FAGlobal().StationProfile().EncryptionMethod = kEncryptWPA2_PSK;
     QVERIFY(r.page->OpenWizard(TFrameProfile::kReturnSurvey, TFrameProfSet::kRequestSecurityOnly));
     QCOMPARE(r.Current(), Q("FrameWPAPSK1"));
-    CheckLayout(*r.host->CurrentPage());
+    CheckLayout(*r.Host()->CurrentPage());
     Save(r.window, Q("FrameWPAPSK1"));
   }
 
@@ -159,18 +159,18 @@ class WizardLayoutTest : public QObject {
     CopyText(working.PassPhrase, "stored phrase");
     r.window.HandleNotify(PM_NEWPROFILE, TFrameProfSet::kRequestSecurityOnly);
     QCOMPARE(r.Current(), Q("FrameWEP1"));
-    CheckLayout(*r.host->CurrentPage());
+    CheckLayout(*r.Host()->CurrentPage());
     Save(r.window, Q("FrameWEP1_stored"));
     auto* length = r.On<QComboBox>("FrameWEP1", "CmbWEP");
     length->setCurrentIndex(length->findData(4));
     emit length->activated(length->currentIndex());
     QTest::keyClicks(r.On<QLineEdit>("FrameWEP1", "EdtKey3"), QString(58, QLatin1Char('F')));
-    CheckLayout(*r.host->CurrentPage());
+    CheckLayout(*r.Host()->CurrentPage());
     Save(r.window, Q("FrameWEP1_256"));
     length->setCurrentIndex(length->findData(1));
     emit length->activated(length->currentIndex());
     QTest::keyClicks(r.On<QLineEdit>("FrameWEP1", "EdtPhrase"), Q("foobar"));
-    CheckLayout(*r.host->CurrentPage());
+    CheckLayout(*r.Host()->CurrentPage());
     Save(r.window, Q("FrameWEP1_phrase"));
   }
 };

@@ -169,8 +169,8 @@ class WizardNetworkPagesTest : public QObject {
     Running r;
     QVERIFY(r.attached);
     r.window.show();
-    r.QuickSurvey();
     QTest::mouseClick(UiTest::FindChild<QWidget>(*r.page, "BtnAdd"), Qt::LeftButton);
+    r.QuickSurvey();
     QVERIFY(!r.On<QWidget>("FrameNetType1", "BtnSelect")->isEnabled());
     QVERIFY(SelectNetwork(r, "OrvOpen"));
     r.On<QLineEdit>("FrameNetType1", "EdtName")->setText(Q("Open"));
@@ -216,8 +216,8 @@ class WizardNetworkPagesTest : public QObject {
     StoreOnly({Station("Elsewhere", "OrvNowhere")});
     Running r;
     QVERIFY(r.attached);
-    r.QuickSurvey();
     QTest::mouseClick(UiTest::FindChild<QWidget>(*r.page, "BtnAdd"), Qt::LeftButton);
+    r.QuickSurvey();
     QVERIFY(SelectNetwork(r, "OrvPeer"));
     r.On<QLineEdit>("FrameNetType1", "EdtName")->setText(Q("Peer"));
     r.Press("BtnSelect");
@@ -339,7 +339,7 @@ class WizardNetworkPagesTest : public QObject {
     Open(r, TFrameProfSet::kRequestAdd);
     QCOMPARE(r.Next(), Q("FrameSecurity1"));
     QCOMPARE(r.Next(), Q("FrameWireless1"));
-    auto* page = UiTest::FindChild<TFrameWireless>(*r.host, "FrameWireless1");
+    auto* page = UiTest::FindChild<TFrameWireless>(*r.Host(), "FrameWireless1");
     auto* box24 = r.On<QCheckBox>("FrameWireless1", "ChkBand1");
     auto* box5 = r.On<QCheckBox>("FrameWireless1", "ChkBand2");
     QCOMPARE(page->BandTag(0), 0x205);
@@ -389,7 +389,7 @@ class WizardNetworkPagesTest : public QObject {
     Open(r, TFrameProfSet::kRequestAdd);
     QCOMPARE(r.Next(), Q("FrameSecurity1"));
     QCOMPARE(r.Next(), Q("FrameWireless1"));
-    auto* page = UiTest::FindChild<TFrameWireless>(*r.host, "FrameWireless1");
+    auto* page = UiTest::FindChild<TFrameWireless>(*r.Host(), "FrameWireless1");
     QCOMPARE(page->BandTag(0), 0x005);
     QCOMPARE(page->BandTag(1), 0x002);
     QVERIFY(r.On<QCheckBox>("FrameWireless1", "ChkBand1")->isChecked());

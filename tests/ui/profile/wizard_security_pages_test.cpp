@@ -64,7 +64,7 @@ void Start(Running& r, const char* ssid, int32_t networkMode, int32_t encryption
 }
 
 void ShowPage(Running& r, TFrameProfSet::Step step) {
-  r.host->ShowWizardPage(r.host->Page(step), TPropertyPageFrame::kDirNext);
+  r.Host()->ShowWizardPage(r.Host()->Page(step), TPropertyPageFrame::kDirNext);
 }
 
 QComboBox* Types(Running& r) { return r.On<QComboBox>("FrameSecurity1", "CmbSecurity"); }
@@ -161,7 +161,7 @@ class WizardSecurityPagesTest : public QObject {
     CopyText(Working().LoginName, "alice");
     CopyText(Working().LoginPassword, "wonderland");
     ShowPage(r, TFrameProfSet::kSecurity);
-    Shot(*r.host, "wizard_security");
+    Shot(*r.Host(), "wizard_security");
     QCOMPARE(Types(r)->currentData().toInt(), int{kEncryptWPA});
     QCOMPARE(r.Next(), Q("FrameDot111"));
     QCOMPARE(Working().EncryptionMethod, int32_t{kEncryptWPA});

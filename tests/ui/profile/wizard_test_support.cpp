@@ -62,15 +62,16 @@ Running::Running() {
   window.Start(0);
   attached = QTest::qWaitFor([&] { return window.Adapter() != nullptr; }, kWait);
   page = UiTest::FindChild<TFrameProfile>(window, "FrameProfile1");
-  host = UiTest::FindChild<TFrameProfSet>(*page, "FrameProfSet1");
 }
 
-QWidget* Running::Page(const char* name) const { return UiTest::FindChild<QWidget>(*host, name); }
+TFrameProfSet* Running::Host() const { return &page->Wizard(); }
+
+QWidget* Running::Page(const char* name) const { return UiTest::FindChild<QWidget>(*Host(), name); }
 
 CNICAdapter& Running::Adapter() const { return *window.Adapter(); }
 
 QString Running::Current() const {
-  return host->CurrentPage() != nullptr ? host->CurrentPage()->objectName() : QString();
+  return Host()->CurrentPage() != nullptr ? Host()->CurrentPage()->objectName() : QString();
 }
 
 QString Running::WindowPage() const {
@@ -78,7 +79,7 @@ QString Running::WindowPage() const {
 }
 
 void Running::Press(const char* button) const {
-  QWidget* current = host->CurrentPage();
+  QWidget* current = Host()->CurrentPage();
   QVERIFY2(current != nullptr, button);
   QTest::mouseClick(UiTest::FindChild<QWidget>(*current, button), Qt::LeftButton);
 }

@@ -38,6 +38,8 @@ struct Running {
   T* On(const char* page, const char* control) const {
     return UiTest::FindChild<T>(*Page(page), control);
   }
+  // The wizard host, built if the wizard has not opened yet.
+  TFrameProfSet* Host() const;
   // A wizard page by component name.
   QWidget* Page(const char* name) const;
   // Clicks the button of the page shown now.
@@ -51,7 +53,6 @@ struct Running {
   TFormMain window{FastTiming()};
   bool attached = false;
   TFrameProfile* page = nullptr;
-  TFrameProfSet* host = nullptr;
 };
 
 // Answers every message with OK and keeps what was asked.

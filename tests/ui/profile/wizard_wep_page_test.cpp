@@ -424,8 +424,8 @@ class WizardWEPPageTest : public QObject {
     Answering answers;
     Running r;
     QVERIFY(r.attached);
-    r.QuickSurvey();
     QTest::mouseClick(UiTest::FindChild<QWidget>(*r.page, "BtnAdd"), Qt::LeftButton);
+    r.QuickSurvey();
     auto* list = r.On<QTreeWidget>("FrameNetType1", "LvSite");
     QTRY_VERIFY_WITH_TIMEOUT(
         !list->findItems(Q("OrvWEP"), Qt::MatchExactly, SiteList::kColSsid).isEmpty(), kWait);
@@ -450,8 +450,8 @@ class WizardWEPPageTest : public QObject {
     Answering answers;
     Running r;
     QVERIFY(r.attached);
-    r.QuickSurvey();
     QTest::mouseClick(UiTest::FindChild<QWidget>(*r.page, "BtnAdd"), Qt::LeftButton);
+    r.QuickSurvey();
     r.On<QLineEdit>("FrameNetType1", "EdtName")->setText(Q("Peer"));
     r.On<QLineEdit>("FrameNetType1", "EdtSSID")->setText(Q("OrvPeer2"));
     r.On<QRadioButton>("FrameNetType1", "RBtnAdHoc")->setChecked(true);

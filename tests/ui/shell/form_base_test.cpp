@@ -111,6 +111,29 @@ class FormBaseTest : public QObject {
     QVERIFY(window.lbC->isHidden());
   }
 
+  void aPageBuiltLaterGetsTheOverridesOfItsPlace() {
+    ShellTestEnv::WriteSettings(
+        "[Setting]\r\n"
+        "[FormTest_FrameP1_CtrlPos]\r\nFrameLate=11,12\r\n"
+        "[FormTest_FrameP1_FrameLate_CtrlPos]\r\nLbD=5,6,70,8\r\n"
+        "[FormTest_FrameP1_FrameLate_Visible]\r\nLbE=0\r\n");
+    TestWindow window;
+    window.form.ApplyLayout(&window.form, QStringLiteral("FormTest"));
+    auto* late = Make<TPropertyPageFrame>(window.page, "FrameLate", QRect(0, 0, 200, 50));
+    auto* lbD = Make<QLabel>(late, "LbD", QRect(1, 1, 20, 16));
+    auto* lbE = Make<QLabel>(late, "LbE", QRect(1, 20, 20, 16));
+    window.form.ApplyLateLayout(late);
+    QCOMPARE(late->pos(), QPoint(11, 12));
+    QCOMPARE(lbD->geometry(), QRect(5, 6, 70, 8));
+    QVERIFY(lbE->isHidden());
+
+    QWidget stranger;
+    stranger.setObjectName(QStringLiteral("LbD"));
+    stranger.setGeometry(1, 1, 20, 16);
+    window.form.ApplyLateLayout(&stranger);
+    QCOMPARE(stranger.geometry(), QRect(1, 1, 20, 16));
+  }
+
   void applyLayoutWithoutKeysChangesNothing() {
     ShellTestEnv::WriteSettings("[Setting]\r\n");
     TestWindow window;
