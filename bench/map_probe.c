@@ -15,6 +15,9 @@
 #include <time.h>
 #include <unistd.h>
 
+/* A program that has mapped nothing by then is stuck, not slow. */
+enum { kGiveUpMs = 20000 };
+
 static double NowMs(void) {
   struct timespec t;
   clock_gettime(CLOCK_MONOTONIC, &t);
@@ -94,6 +97,12 @@ int main(int argc, char** argv) {
     while (XPending(display) == 0) {
       if (waitpid(child, NULL, WNOHANG) == child) {
         fprintf(stderr, "map_probe: %s ended before it mapped a window\n", argv[3]);
+        return 1;
+      }
+      if (NowMs() - start > kGiveUpMs) {
+        fprintf(stderr, "map_probe: %s mapped no window in %d s\n", argv[3], kGiveUpMs / 1000);
+        kill(child, SIGKILL);
+        waitpid(child, NULL, 0);
         return 1;
       }
       fd_set fds;

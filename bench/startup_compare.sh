@@ -15,6 +15,8 @@ source "$(dirname "$0")/virtual_display.sh"
 prepare_program_folder "$build/bin"
 trap 'stop_virtual_display; rm -rf "$work"' EXIT
 start_virtual_display
+# Drawing offscreen would map no window on the display.
+unset QT_QPA_PLATFORM
 probe="$build/bench/map_probe"
 command -v wpa_gui >/dev/null || { echo "wpa_gui is missing: scripts/install-deps.sh bench" >&2; exit 1; }
 
