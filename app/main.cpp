@@ -67,9 +67,16 @@ int main(int argc, char** argv) {
         QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.WlanUtility"));
         QApplication::setQuitOnLastWindowClosed(false);
         imageStore = std::make_unique<TFormRes>();
-        TFormMain window;
+        TFormMain::Timing timing;
+        timing.pagesAfterShow = true;
+        TFormMain window(timing);
         window.Start(startFlags);
-        if (startFlags & kStartUI) window.show();
+        if (startFlags & kStartUI) {
+          window.show();
+          // On the screen now, not after the work already queued for the loop
+          // (the first adapter attach among it).
+          QGuiApplication::sync();
+        }
         QApplication::exec();
       },
       ShowExceptionBox);

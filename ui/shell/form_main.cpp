@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
 #include <QUrl>
 #include <string>
 #include <utility>
@@ -117,8 +118,9 @@ void TFormMain::FormCreate() {
   btnAbout_->SetFacesOver(Picture(u"ImgBtnAboutH"));
   btnSoftAP_->SetFaces(Picture(u"ImgBtnDisable"));
   btnStation_->SetFaces(Picture(u"ImgBtnDisable"));
-  const QImage& client = Picture(u"ImgMainInfo");
-  setFixedSize(client.isNull() ? G::kMainClientSize : client.deviceIndependentSize().toSize());
+  const TFormRes* res = TFormRes::Instance();
+  const QSize client = res != nullptr ? res->PictureSize(u"ImgMainInfo") : QSize();
+  setFixedSize(client.isEmpty() ? G::kMainClientSize : client);
   pBoxBG_->setGeometry(rect());
   trayIcon_->SetNewerLook(FAGlobal().OSLevel() >= 7);
 
@@ -176,12 +178,7 @@ void TFormMain::CreateControls() {
   }
 
   new TFrameLinkInfo(this);
-  new TFrameSurvey(this);
-  frameProfile1_ = new TFrameProfile(this);
-  new TFrameAdapter(this);
-  frameAPInfo1_ = new TFrameAPInfo(this);
-  new TFrameAPCfg(this);
-  new TFrameAPFilter(this);
+  if (!timing_.pagesAfterShow) CreateLaterPages();
   for (TPropertyPageFrame* page : Pages()) page->move(G::kPageRect.topLeft());
   nav_ = {
       {lbLinkInfo_, u"FrameLinkInfo1", u"ImgMainInfo"},
@@ -196,6 +193,29 @@ void TFormMain::CreateControls() {
   trayIcon_ = new TTrayIcon(this);
   connect(trayIcon_, &TTrayIcon::clicked, this, &TFormMain::TrayIconMainClick);
   CreateTrayMenu();
+}
+
+void TFormMain::CreateLaterPages() {
+  laterPagesBuilt_ = true;
+  new TFrameSurvey(this);
+  frameProfile1_ = new TFrameProfile(this);
+  new TFrameAdapter(this);
+  frameAPInfo1_ = new TFrameAPInfo(this);
+  new TFrameAPCfg(this);
+  new TFrameAPFilter(this);
+}
+
+void TFormMain::BuildLaterPages() {
+  if (laterPagesBuilt_) return;
+  const QList<TPropertyPageFrame*> built = Pages();
+  CreateLaterPages();
+  for (TPropertyPageFrame* page : Pages()) {
+    if (built.contains(page)) continue;
+    page->move(G::kPageRect.topLeft());
+    ApplyLateLayout(page);
+    page->InitPage();
+    page->hide();
+  }
 }
 
 void TFormMain::CreateTrayMenu() {
@@ -272,8 +292,12 @@ const TFormMain::NavEntry* TFormMain::FindNav(const TTrifaceLabel* label) const 
   return nullptr;
 }
 
-TPropertyPageFrame* TFormMain::NavPage(const NavEntry& entry) const {
-  return findChild<TPropertyPageFrame*>(QString::fromUtf16(entry.page), Qt::FindDirectChildrenOnly);
+TPropertyPageFrame* TFormMain::NavPage(const NavEntry& entry) {
+  const QString name = QString::fromUtf16(entry.page);
+  auto* page = findChild<TPropertyPageFrame*>(name, Qt::FindDirectChildrenOnly);
+  if (page != nullptr || laterPagesBuilt_) return page;
+  BuildLaterPages();
+  return findChild<TPropertyPageFrame*>(name, Qt::FindDirectChildrenOnly);
 }
 
 QList<TPropertyPageFrame*> TFormMain::Pages() const {
@@ -285,10 +309,12 @@ QList<TPropertyPageFrame*> TFormMain::Pages() const {
 }
 
 void TFormMain::BroadcastAdapterChanged(int event, int mode) {
+  BuildLaterPages();
   for (TPropertyPageFrame* page : Pages()) page->AdapterChanged(adapter_.get(), event, mode);
 }
 
 void TFormMain::BroadcastAdapterNotify(int code, intptr_t arg) {
+  BuildLaterPages();
   for (TPropertyPageFrame* page : Pages()) page->AdapterNotify(adapter_.get(), code, arg);
 }
 
@@ -318,8 +344,9 @@ intptr_t TFormMain::HandleNotify(int code, intptr_t arg) {
       ZeroCfgHandOver(arg);
       break;
     case PM_SAVEPROFILE:
-      if ((arg & 1) == 0) return frameProfile1_->SaveProfile(static_cast<int>(arg)) ? 1 : 0;
-      break;
+      if ((arg & 1) != 0) break;
+      BuildLaterPages();
+      return frameProfile1_->SaveProfile(static_cast<int>(arg)) ? 1 : 0;
     case PM_CONNECT:
       if (!adapter_) break;
       if ((arg & 1) == 0) trayIcon_->SetIndex(kTrayStation);
@@ -369,7 +396,7 @@ void TFormMain::ShowPage(TTrifaceLabel* label, int request) {
   Highlight(*label, true);
   currentLabel_ = label;
   currentPage_ = page;
-  background_ = Picture(entry->background);
+  background_ = entry->background;
   pBoxBG_->update();
 }
 
@@ -468,6 +495,7 @@ void TFormMain::LoadAPWorkingProfile() {
 }
 
 void TFormMain::StartAutoConnect() {
+  BuildLaterPages();
   if (funcMode_ == kModeAccessPoint) {
     frameAPInfo1_->ConnectLast();
   } else {
@@ -612,7 +640,10 @@ void TFormMain::BtnAboutClick() {
 }
 
 void TFormMain::PBoxBGPaint(QPainter& canvas) {
-  if (!background_.isNull()) canvas.drawImage(QPoint(0, 0), background_);
+  // Drawn at the first paint, after the window is on the screen.
+  if (background_ == nullptr) return;
+  const QImage& picture = Picture(background_);
+  if (!picture.isNull()) canvas.drawImage(QPoint(0, 0), picture);
 }
 
 void TFormMain::TrayIconMainClick() { MenuItOpenClick(); }
@@ -647,6 +678,12 @@ void TFormMain::closeEvent(QCloseEvent* event) {
   // The title-bar close sends the utility to the tray.
   event->ignore();
   hide();
+}
+
+void TFormMain::showEvent(QShowEvent* event) {
+  TFormBase::showEvent(event);
+  // Once the window is on the screen.
+  if (!laterPagesBuilt_) QTimer::singleShot(0, this, &TFormMain::BuildLaterPages);
 }
 
 void TFormMain::changeEvent(QEvent* event) {

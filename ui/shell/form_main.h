@@ -49,6 +49,9 @@ class TFormMain : public TFormBase {
   struct Timing {
     CThrdDetect::Timing detect;
     CNICAdapter::Timing adapter;
+    // Only the page the window opens on is built with the window; the others
+    // are built once it has been shown, or as soon as anything needs them.
+    bool pagesAfterShow = false;
   };
 
   explicit TFormMain(QWidget* parent = nullptr);
@@ -86,6 +89,7 @@ class TFormMain : public TFormBase {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -99,13 +103,15 @@ class TFormMain : public TFormBase {
 
   void FormCreate();
   void CreateControls();
+  void CreateLaterPages();
+  void BuildLaterPages();
   void CreateTrayMenu();
   void LoadTexts();
   TTrifaceLabel* NewNavLabel(const char* name, const char* caption, int tab);
   TEllipsisLabel* NewModeLabel(const char* name, const char* caption, const QRect& bounds);
   TTrifaceBtn* NewButton(const char* name, const QRect& bounds);
   const NavEntry* FindNav(const TTrifaceLabel* label) const;
-  TPropertyPageFrame* NavPage(const NavEntry& entry) const;
+  TPropertyPageFrame* NavPage(const NavEntry& entry);
   QList<TPropertyPageFrame*> Pages() const;
   void BroadcastAdapterChanged(int event, int mode);
   void BroadcastAdapterNotify(int code, intptr_t arg);
@@ -136,7 +142,7 @@ class TFormMain : public TFormBase {
   int funcMode_ = -1;
   TTrifaceLabel* currentLabel_ = nullptr;
   TPropertyPageFrame* currentPage_ = nullptr;
-  QImage background_;
+  const char16_t* background_ = nullptr;  // the picture's name
   bool closing_ = false;
   bool removing_ = false;
   // A device list change that came while removing, looked at once the removal is done.
@@ -159,6 +165,7 @@ class TFormMain : public TFormBase {
   TTrifaceBtn* btnStation_ = nullptr;
   TEllipsisLabel* lbSoftAP_ = nullptr;
   TEllipsisLabel* lbStation_ = nullptr;
+  bool laterPagesBuilt_ = false;
   TFrameProfile* frameProfile1_ = nullptr;
   TFrameAPInfo* frameAPInfo1_ = nullptr;
   QList<NavEntry> nav_;

@@ -117,28 +117,42 @@ const QImage& TFormRes::Picture(QStringView name) const {
   return *entry.picture;
 }
 
+QSize TFormRes::PictureSize(QStringView name) const {
+  const auto found = pictures_.find(name);
+  if (found == pictures_.end()) return {};
+  const Entry& entry = found->second;
+  if (!entry.picture && entry.file.isEmpty() && entry.size.isValid()) return entry.size;
+  return Picture(name).deviceIndependentSize().toSize();
+}
+
 QIcon TFormRes::TrayIcon(bool newerLook, int index) const {
-  QIcon icon;
-  for (int size : {16, 20, 22, 24, 32, 48, 64}) {
-    icon.addPixmap(QPixmap::fromImage(ArtIcons::Tray(newerLook, index, size, 1.0)));
+  QIcon& icon = trayIcons_[{newerLook, index}];
+  if (icon.isNull()) {
+    for (int size : {16, 20, 22, 24, 32, 48, 64}) {
+      icon.addPixmap(QPixmap::fromImage(ArtIcons::Tray(newerLook, index, size, 1.0)));
+    }
   }
   return icon;
 }
 
-void TFormRes::Add(const QString& name, std::function<QImage()> draw) {
+void TFormRes::Add(const QString& name, std::function<QImage()> draw, QSize size) {
   names_.append(name);
-  pictures_.insert_or_assign(name, Entry{std::move(draw), {}, std::nullopt});
+  pictures_.insert_or_assign(name, Entry{std::move(draw), {}, std::nullopt, size});
 }
 
 void TFormRes::AddPictures(qreal ratio, const CFAGlobalVar& global) {
   using namespace ArtBackgrounds;
   const char* station[] = {"ImgMainInfo", "ImgMainSurvey", "ImgMainProfile", "ImgMainAdapter"};
   for (int i = 0; i < G::kStationTabCount; ++i) {
-    Add(Name(station[i]), [=] { return MainWindow(G::kStationTabCount, i, ratio); });
+    Add(
+        Name(station[i]), [=] { return MainWindow(G::kStationTabCount, i, ratio); },
+        G::kMainClientSize);
   }
   const char* accessPoint[] = {"ImgAPInfo", "ImgAPCfg", "ImgAPFilter"};
   for (int i = 0; i < G::kAPTabCount; ++i) {
-    Add(Name(accessPoint[i]), [=] { return MainWindow(G::kAPTabCount, i, ratio); });
+    Add(
+        Name(accessPoint[i]), [=] { return MainWindow(G::kAPTabCount, i, ratio); },
+        G::kMainClientSize);
   }
 
   const struct {

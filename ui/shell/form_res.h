@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 
 #include "ui/shell/image_list.h"
 
@@ -36,6 +38,9 @@ class TFormRes {
   // image for a name the store does not hold. The reference stays valid for
   // the store's life.
   const QImage& Picture(QStringView name) const;
+  // Its size in device-independent pixels, known without drawing a built-in
+  // picture that has a fixed size; empty for a name the store does not hold.
+  QSize PictureSize(QStringView name) const;
   // Every picture name, in component order.
   const QStringList& PictureNames() const { return names_; }
 
@@ -52,6 +57,7 @@ class TFormRes {
     std::function<QImage()> draw;
     QString file;  // a replacement named in the settings, tried first
     mutable std::optional<QImage> picture;
+    QSize size;  // of the built-in picture, when known before drawing
   };
   struct NameHash {
     using is_transparent = void;
@@ -60,12 +66,13 @@ class TFormRes {
 
   void AddPictures(qreal devicePixelRatio, const CFAGlobalVar& global);
   void DrawImageLists(qreal devicePixelRatio);
-  void Add(const QString& name, std::function<QImage()> draw);
+  void Add(const QString& name, std::function<QImage()> draw, QSize size = {});
   void FindReplacementFiles(const CFAGlobalVar& global);
 
   QStringList names_;
   // Node-based, so a picture drawn later never moves one handed out before.
   std::unordered_map<QString, Entry, NameHash, std::equal_to<>> pictures_;
+  mutable std::map<std::pair<bool, int>, QIcon> trayIcons_;  // drawn once each
   TImageList imgsType_;
   TImageList imgsNull_;
   TImageList imgsOvIcon_;

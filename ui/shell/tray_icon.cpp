@@ -33,11 +33,20 @@ void TTrayIcon::SetHint(const QString& hint) {
 
 bool TTrayIcon::Visible() const { return icon_->isVisible(); }
 
-void TTrayIcon::SetVisible(bool visible) { icon_->setVisible(visible); }
+void TTrayIcon::SetVisible(bool visible) {
+  if (visible == icon_->isVisible()) return;
+  if (visible) DrawPicture();
+  icon_->setVisible(visible);
+}
 
 void TTrayIcon::SetMenu(QMenu* menu) { icon_->setContextMenu(menu); }
 
 void TTrayIcon::ShowPicture() {
+  // A hidden icon is drawn when it is shown.
+  if (icon_->isVisible()) DrawPicture();
+}
+
+void TTrayIcon::DrawPicture() {
   const TFormRes* res = TFormRes::Instance();
   if (res == nullptr || index_ < 0) return;
   icon_->setIcon(res->TrayIcon(newerLook_, index_));

@@ -37,6 +37,7 @@ class TTrayIcon : public QObject {
 
  private:
   void ShowPicture();
+  void DrawPicture();
 
   QSystemTrayIcon* icon_;
   bool newerLook_ = true;

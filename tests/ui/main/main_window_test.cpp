@@ -175,6 +175,40 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(r.probe->statuses > 0, kWait);
   }
 
+  void pagesBuiltAfterShowAreThereForTheFirstAttachAndTheFirstLook() {
+    TFormMain::Timing timing = FastTiming();
+    timing.pagesAfterShow = true;
+    const auto page = [](TFormMain& window, const char* name) {
+      return window.findChild<TPropertyPageFrame*>(QString::fromLatin1(name));
+    };
+    {
+      TFormMain window(timing);
+      QVERIFY(page(window, "FrameLinkInfo1") != nullptr);
+      QVERIFY(page(window, "FrameSurvey1") == nullptr);
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      QTRY_VERIFY_WITH_TIMEOUT(page(window, "FrameAPFilter1") != nullptr, kWait);
+    }
+    {
+      // The first look at a page needs no show.
+      TFormMain window(timing);
+      QTest::mouseClick(UiTest::FindChild<TTrifaceLabel>(window, "LbSiteSurvey"), Qt::LeftButton);
+      QCOMPARE(window.CurrentPage(), page(window, "FrameSurvey1"));
+    }
+    // The attach reaches the profile page, which connects automatically.
+    TFormMain window(timing);
+    window.Start(0);
+    QVERIFY(QTest::qWaitFor([&] { return window.Adapter() != nullptr; }, kWait));
+    const auto* profiles = UiTest::FindChild<TFrameProfile>(window, "FrameProfile1");
+    QVERIFY(!profiles->Profiles().empty());
+    const auto applied = [&] {
+      WLProfile profile{};
+      window.Adapter()->GetAppliedProfile(profile);
+      return Name(profile);
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(applied(), Name(profiles->Profiles().front()), kWait);
+  }
+
   void serviceStartConnectsTheLastAppliedProfileInItsMode() {
     WLProfile last{};
     ResetSecurity(last);

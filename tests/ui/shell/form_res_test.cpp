@@ -73,6 +73,22 @@ class FormResTest : public QObject {
     QCOMPARE(res.Picture(u"ImgBtnSave").size(), res.Picture(u"ImgBtnSaveOn").size());
   }
 
+  // The main window takes its size from its background before drawing it.
+  void pictureSizeMatchesWhatWouldBeDrawnOrLoaded() {
+    const TFormRes drawn(2.0);
+    QCOMPARE(drawn.PictureSize(u"ImgMainInfo"), G::kMainClientSize);
+    QCOMPARE(drawn.Picture(u"ImgMainInfo").deviceIndependentSize().toSize(), G::kMainClientSize);
+    QCOMPARE(drawn.PictureSize(u"ImgBtnSave"), drawn.Picture(u"ImgBtnSave").size() / 2);
+    QVERIFY(drawn.PictureSize(u"ImgNoSuch").isEmpty());
+
+    QVERIFY(QDir().mkpath(Folder("skin")));
+    QVERIFY(Solid(QSize(300, 200), Qt::red).save(Folder("skin/main.png")));
+    ShellTestEnv::WriteSettings(
+        "[Setting]\r\nRes_Path=skin\r\n[FormRes_TImage]\r\nImgMainInfo=main.png\r\n");
+    const TFormRes replaced(1.0);
+    QCOMPARE(replaced.PictureSize(u"ImgMainInfo"), QSize(300, 200));
+  }
+
   void imageListsHaveTheirSizesAndCounts() {
     const TFormRes res(1.0);
     QCOMPARE(res.ImgsType().Count(), 4);
