@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
         QApplication::setQuitOnLastWindowClosed(false);
         imageStore = std::make_unique<TFormRes>();
         TFormMain::Timing timing;
-        timing.pagesAfterShow = true;
+        timing.pagesOnDemand = true;
         TFormMain window(timing);
         window.Start(startFlags);
         if (startFlags & kStartUI) {

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QTimer>
 #include <QUrl>
 #include <string>
 #include <utility>
@@ -48,6 +47,9 @@ namespace {
 namespace G = ShellGeometry;
 
 const QString kSection = QStringLiteral("FormMain");
+// Every page but the one the window opens on, in component order.
+constexpr const char16_t* kLaterPages[] = {u"FrameSurvey1", u"FrameProfile1", u"FrameAdapter1",
+                                           u"FrameAPInfo1", u"FrameAPCfg1",   u"FrameAPFilter1"};
 const QString kUtility = QStringLiteral("Utility");
 const QString kMenu = QStringLiteral("Menu");
 const QString kProductName = QStringLiteral("Or-Vane Wireless LAN Utility");
@@ -178,7 +180,9 @@ void TFormMain::CreateControls() {
   }
 
   new TFrameLinkInfo(this);
-  if (!timing_.pagesAfterShow) CreateLaterPages();
+  if (!timing_.pagesOnDemand) {
+    for (const char16_t* name : kLaterPages) NewPage(name);
+  }
   for (TPropertyPageFrame* page : Pages()) page->move(G::kPageRect.topLeft());
   nav_ = {
       {lbLinkInfo_, u"FrameLinkInfo1", u"ImgMainInfo"},
@@ -195,27 +199,30 @@ void TFormMain::CreateControls() {
   CreateTrayMenu();
 }
 
-void TFormMain::CreateLaterPages() {
-  laterPagesBuilt_ = true;
-  new TFrameSurvey(this);
-  frameProfile1_ = new TFrameProfile(this);
-  new TFrameAdapter(this);
-  frameAPInfo1_ = new TFrameAPInfo(this);
-  new TFrameAPCfg(this);
-  new TFrameAPFilter(this);
+TPropertyPageFrame* TFormMain::NewPage(QStringView name) {
+  if (name == u"FrameSurvey1") return new TFrameSurvey(this);
+  if (name == u"FrameProfile1") return frameProfile1_ = new TFrameProfile(this);
+  if (name == u"FrameAdapter1") return new TFrameAdapter(this);
+  if (name == u"FrameAPInfo1") return frameAPInfo1_ = new TFrameAPInfo(this);
+  if (name == u"FrameAPCfg1") return new TFrameAPCfg(this);
+  if (name == u"FrameAPFilter1") return new TFrameAPFilter(this);
+  return nullptr;
 }
 
-void TFormMain::BuildLaterPages() {
-  if (laterPagesBuilt_) return;
-  const QList<TPropertyPageFrame*> built = Pages();
-  CreateLaterPages();
-  for (TPropertyPageFrame* page : Pages()) {
-    if (built.contains(page)) continue;
-    page->move(G::kPageRect.topLeft());
-    ApplyLateLayout(page);
-    page->InitPage();
-    page->hide();
+TPropertyPageFrame* TFormMain::Page(QStringView name) {
+  auto* page = findChild<TPropertyPageFrame*>(name.toString(), Qt::FindDirectChildrenOnly);
+  if (page != nullptr) return page;
+  page = NewPage(name);
+  if (page == nullptr) return nullptr;
+  page->move(G::kPageRect.topLeft());
+  ApplyLateLayout(page);
+  page->InitPage();
+  page->hide();
+  // It follows the adapter from here as if it had been there at the attach.
+  if (attachedMode_ >= 0) {
+    page->AdapterChanged(adapter_.get(), TPropertyPageFrame::kAdapterAttached, attachedMode_);
   }
+  return page;
 }
 
 void TFormMain::CreateTrayMenu() {
@@ -292,13 +299,7 @@ const TFormMain::NavEntry* TFormMain::FindNav(const TTrifaceLabel* label) const 
   return nullptr;
 }
 
-TPropertyPageFrame* TFormMain::NavPage(const NavEntry& entry) {
-  const QString name = QString::fromUtf16(entry.page);
-  auto* page = findChild<TPropertyPageFrame*>(name, Qt::FindDirectChildrenOnly);
-  if (page != nullptr || laterPagesBuilt_) return page;
-  BuildLaterPages();
-  return findChild<TPropertyPageFrame*>(name, Qt::FindDirectChildrenOnly);
-}
+TPropertyPageFrame* TFormMain::NavPage(const NavEntry& entry) { return Page(entry.page); }
 
 QList<TPropertyPageFrame*> TFormMain::Pages() const {
   QList<TPropertyPageFrame*> pages;
@@ -309,12 +310,11 @@ QList<TPropertyPageFrame*> TFormMain::Pages() const {
 }
 
 void TFormMain::BroadcastAdapterChanged(int event, int mode) {
-  BuildLaterPages();
+  attachedMode_ = event == TPropertyPageFrame::kAdapterAttached ? mode : -1;
   for (TPropertyPageFrame* page : Pages()) page->AdapterChanged(adapter_.get(), event, mode);
 }
 
 void TFormMain::BroadcastAdapterNotify(int code, intptr_t arg) {
-  BuildLaterPages();
   for (TPropertyPageFrame* page : Pages()) page->AdapterNotify(adapter_.get(), code, arg);
 }
 
@@ -345,7 +345,7 @@ intptr_t TFormMain::HandleNotify(int code, intptr_t arg) {
       break;
     case PM_SAVEPROFILE:
       if ((arg & 1) != 0) break;
-      BuildLaterPages();
+      Page(u"FrameProfile1");
       return frameProfile1_->SaveProfile(static_cast<int>(arg)) ? 1 : 0;
     case PM_CONNECT:
       if (!adapter_) break;
@@ -495,10 +495,11 @@ void TFormMain::LoadAPWorkingProfile() {
 }
 
 void TFormMain::StartAutoConnect() {
-  BuildLaterPages();
   if (funcMode_ == kModeAccessPoint) {
+    Page(u"FrameAPInfo1");
     frameAPInfo1_->ConnectLast();
   } else {
+    Page(u"FrameProfile1");
     frameProfile1_->ConnectLast();
   }
 }
@@ -678,12 +679,6 @@ void TFormMain::closeEvent(QCloseEvent* event) {
   // The title-bar close sends the utility to the tray.
   event->ignore();
   hide();
-}
-
-void TFormMain::showEvent(QShowEvent* event) {
-  TFormBase::showEvent(event);
-  // Once the window is on the screen.
-  if (!laterPagesBuilt_) QTimer::singleShot(0, this, &TFormMain::BuildLaterPages);
 }
 
 void TFormMain::changeEvent(QEvent* event) {

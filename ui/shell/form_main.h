@@ -49,9 +49,9 @@ class TFormMain : public TFormBase {
   struct Timing {
     CThrdDetect::Timing detect;
     CNICAdapter::Timing adapter;
-    // Only the page the window opens on is built with the window; the others
-    // are built once it has been shown, or as soon as anything needs them.
-    bool pagesAfterShow = false;
+    // Only the page the window opens on is built with the window; each other
+    // page is built when it is first shown or needed.
+    bool pagesOnDemand = false;
   };
 
   explicit TFormMain(QWidget* parent = nullptr);
@@ -89,7 +89,6 @@ class TFormMain : public TFormBase {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -103,8 +102,9 @@ class TFormMain : public TFormBase {
 
   void FormCreate();
   void CreateControls();
-  void CreateLaterPages();
-  void BuildLaterPages();
+  TPropertyPageFrame* NewPage(QStringView name);
+  // The page by component name, built if it is not yet.
+  TPropertyPageFrame* Page(QStringView name);
   void CreateTrayMenu();
   void LoadTexts();
   TTrifaceLabel* NewNavLabel(const char* name, const char* caption, int tab);
@@ -165,7 +165,7 @@ class TFormMain : public TFormBase {
   TTrifaceBtn* btnStation_ = nullptr;
   TEllipsisLabel* lbSoftAP_ = nullptr;
   TEllipsisLabel* lbStation_ = nullptr;
-  bool laterPagesBuilt_ = false;
+  int attachedMode_ = -1;  // the mode of the attach the pages were told of
   TFrameProfile* frameProfile1_ = nullptr;
   TFrameAPInfo* frameAPInfo1_ = nullptr;
   QList<NavEntry> nav_;
