@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTextDocument>
 
 namespace {
 
@@ -125,6 +126,27 @@ void TTrifaceLabel::paintEvent(QPaintEvent*) {
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &canvas, this);
   }
 }
+
+bool TTrifaceLabel::event(QEvent* event) {
+  if (event->type() != QEvent::Polish) return TEllipsisLabel::event(event);
+  // QLabel gives every label that takes focus a rich-text editor of its own,
+  // at polish, on a new text and on focus; its first layout loads the font
+  // database before the window is even mapped. This label paints its own
+  // text and needs none: it is polished as a label without focus, and loses
+  // an editor a new text gave it before.
+  const Qt::FocusPolicy policy = focusPolicy();
+  setFocusPolicy(Qt::NoFocus);
+  if (findChild<QTextDocument*>() != nullptr) {
+    const QString shown = text();
+    clear();
+    setText(shown);
+  }
+  const bool handled = TEllipsisLabel::event(event);
+  setFocusPolicy(policy);
+  return handled;
+}
+
+void TTrifaceLabel::focusInEvent(QFocusEvent* event) { QWidget::focusInEvent(event); }
 
 void TTrifaceLabel::enterEvent(QEnterEvent* event) {
   if (state_ == kStateNormal) SetState(kStateHover);

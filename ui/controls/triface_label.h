@@ -39,6 +39,9 @@ class TTrifaceLabel : public TEllipsisLabel {
   void clicked();
 
  protected:
+  bool event(QEvent* event) override;
+  // Skips QLabel's, which would build the editor.
+  void focusInEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "ui/station/frame_link_info.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <algorithm>
 #include <cstring>
 
@@ -193,9 +194,10 @@ void TFrameLinkInfo::InitPage() {
     for (int i = kProfName; i <= kIP; ++i) AddMarkImage(captions_[i], res->Picture(u"ImgMark"));
   }
   SetAccessibleNameFromStrings(*btnTChart_, kSection, QStringLiteral("Chart"));
-  for (int i = 0; i < kValueCount; ++i) {
-    FitLabel(captions_[i], values_[i], i < kTransRate ? kLeftValueRight : kRightValueRight);
-  }
+  // The first text measured loads the font database, several milliseconds:
+  // the first page's captions wait for the event loop, when its window is
+  // already on the screen and is about to be painted.
+  QTimer::singleShot(0, this, &TFrameLinkInfo::FitCaptions);
   btnTChart_->move(kChartButtonRight - btnTChart_->width(), btnTChart_->y());
   if (const TFormRes* res = TFormRes::Instance()) {
     for (const QList<TImage*>& meter : meters_) {
@@ -203,6 +205,12 @@ void TFrameLinkInfo::InitPage() {
     }
   }
   ResetPage();
+}
+
+void TFrameLinkInfo::FitCaptions() {
+  for (int i = 0; i < kValueCount; ++i) {
+    FitLabel(captions_[i], values_[i], i < kTransRate ? kLeftValueRight : kRightValueRight);
+  }
 }
 
 void TFrameLinkInfo::ResetPage() {

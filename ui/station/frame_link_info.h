@@ -57,6 +57,7 @@ class TFrameLinkInfo : public TPropertyPageFrame {
   static int MeterBars(int32_t dBm);
 
  private:
+  void FitCaptions();
   struct RowDef {
     const char* caption;
     const char* captionText;

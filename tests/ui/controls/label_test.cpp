@@ -3,8 +3,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QEnterEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 
 #include "tests/ui/controls/test_faces.h"
 #include "tests/ui/controls/test_registry.h"
@@ -144,6 +146,25 @@ class LabelTest : public QObject {
     QCOMPARE(clicked.count(), 3);
     // The page tabs act on the press, so a screen reader's press must give it too.
     QCOMPARE(pressed.count(), 3);
+  }
+
+  void focusableLabelKeepsNoTextEditorOfQLabels() {
+    QWidget window;
+    auto* label = new NavigationLabel;
+    label->setParent(&window);
+    // A text that differs from the first gives a focusable QLabel its editor at once.
+    label->setText(QStringLiteral("Site Survey"));
+    auto* next = new QPushButton(QStringLiteral("Next"), &window);
+    next->move(0, 40);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(label->findChild<QTextDocument*>(), nullptr);
+    QCOMPARE(label->text(), QStringLiteral("Site Survey"));
+    QCOMPARE(label->focusPolicy(), Qt::TabFocus);
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Tab);
+    QVERIFY(label->hasFocus());
   }
 
   void ellipsisShortensToTheLabelWidth() {

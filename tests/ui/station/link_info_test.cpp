@@ -496,6 +496,8 @@ class LinkInfoTest : public QObject {
     UiTestEnv::WriteStrings(ReadFile(std::string(ORV_SOURCE_DIR) + "/resources/orvane-wlan.ini"));
     TFrameLinkInfo page;
     page.InitPage();
+    // The captions are fitted once the event loop runs.
+    QCoreApplication::processEvents();
     const QRect leftCard(4, 4, 323, 304);
     const QRect rightCard(333, 4, 247, 304);
     QList<QRect> meterLights;
