@@ -1,0 +1,168 @@
+// One status tick of the whole main window: the PM_STATUS fan-out to the tray
+// icon and to every page (all built), with the statistics chart open, on the
+// simulated adapter connected to OrvHome with traffic flowing. The ticks are
+// the adapter manager's own; each iteration is the window thread's CPU time
+// from one tick to the end of the repaint it causes, idle waiting excluded.
+
+#include <benchmark/benchmark.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "adapter/nic_adapter.h"
+#include "adapter/wl_library.h"
+#include "core/fa_global_var.h"
+#include "core/notifier.h"
+#include "model/wl_enums.h"
+#include "platform/text.h"
+#include "ui/shell/form_main.h"
+#include "ui/shell/form_res.h"
+#include "ui/shell/property_page_frame.h"
+#include "ui/station/form_chart.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::milliseconds;
+
+double ThreadCpuSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// Among the window's pages, it counts the ticks that reach them.
+class TickCounter : public TPropertyPageFrame {
+ public:
+  explicit TickCounter(QWidget* parent) : TPropertyPageFrame(parent) { hide(); }
+  void AdapterNotify(CNICAdapter*, int code, intptr_t) override {
+    if (code == PM_STATUS) ++ticks;
+  }
+  int ticks = 0;
+};
+
+bool WaitFor(const std::function<bool()>& done) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  }
+  return true;
+}
+
+// A program folder with the simulated library and the window running on it,
+// collecting every 100 ms, associated with OrvHome under 8000 kbit/s.
+struct Running {
+  Running() {
+    dir = (fs::temp_directory_path() / "orvwindowbench-XXXXXX").string();
+    ::mkdtemp(dir.data());
+    fs::copy_file(std::string(ORV_BIN_DIR) + "/ORVWL.DLL", dir + "/ORVWL.DLL");
+    ::setenv("ORVWL_SIM_HOME", (dir + "/home").c_str(), 1);
+    std::ofstream(dir + "/X.bin", std::ios::binary)
+        << "[Setting]\r\nHWID0=SIM\\ORVWL_0001\r\nAutoRenewIP=0\r\n";
+    std::ofstream(dir + "/X.ini", std::ios::binary) << "";
+    if (!FAGlobal().Startup(0, dir + "/X", WLLib())) std::abort();
+    images = std::make_unique<TFormRes>();
+
+    TFormMain::Timing timing;
+    timing.detect.detectDelay = milliseconds(30);
+    timing.adapter.firstCollect = milliseconds(10);
+    timing.adapter.collect = milliseconds(100);
+    timing.adapter.afterConnect = milliseconds(10);
+    window = std::make_unique<TFormMain>(timing);
+    counter = new TickCounter(window.get());
+    window->show();
+    window->Start(0);
+    if (!WaitFor([this] { return window->Adapter() != nullptr; })) std::abort();
+
+    CNICAdapter& adapter = *window->Adapter();
+    WLProfile home = adapter.DefaultProfile();
+    CopyText(home.ProfileName, "OrvHome");
+    CopyText(home.Ssid1, "OrvHome");
+    home.EncryptionMethod = kEncryptWPA2_PSK;
+    home.WPAEncryptionType = kWPAAES;
+    CopyText(home.WPAPassphrase, "correct horse battery");
+    adapter.Connect(home);
+    if (!WaitFor([&] {
+          WLANStatus status{};
+          adapter.GetStatus(status);
+          return status.MediaState == kMediaConnected;
+        })) {
+      std::abort();
+    }
+    const std::string traffic =
+        "'" + std::string(ORV_BIN_DIR) + "/orvwl-sim' traffic 8000 600 >/dev/null";
+    if (std::system(traffic.c_str()) != 0) std::abort();
+  }
+  ~Running() {
+    window.reset();
+    images.reset();
+    fs::remove_all(dir);
+  }
+
+  // The window thread's CPU time for the next tick and its repaint.
+  double NextTick() {
+    const int seen = counter->ticks;
+    double spent = 0;
+    while (counter->ticks == seen) {
+      const double before = ThreadCpuSeconds();
+      QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+      if (counter->ticks != seen) spent += ThreadCpuSeconds() - before;
+    }
+    const double before = ThreadCpuSeconds();
+    QApplication::processEvents();
+    return spent + ThreadCpuSeconds() - before;
+  }
+
+  std::string dir;
+  std::unique_ptr<TFormRes> images;
+  std::unique_ptr<TFormMain> window;
+  TickCounter* counter = nullptr;
+};
+
+Running* g_running = nullptr;
+
+void BM_WindowTickChartOpen(benchmark::State& state) {
+  TFormChart chart(g_running->window.get());
+  chart.AdapterChanged(g_running->window->Adapter(), TPropertyPageFrame::kAdapterAttached, 0);
+  chart.show();
+  g_running->NextTick();
+  for (auto _ : state) state.SetIterationTime(g_running->NextTick());
+  state.counters["samples"] = static_cast<double>(chart.RxGraph().Samples().size());
+}
+BENCHMARK(BM_WindowTickChartOpen)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(100);
+
+void BM_WindowTick(benchmark::State& state) {
+  g_running->NextTick();
+  for (auto _ : state) state.SetIterationTime(g_running->NextTick());
+}
+BENCHMARK(BM_WindowTick)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(100);
+
+void BM_HiddenWindowTick(benchmark::State& state) {
+  g_running->window->hide();
+  g_running->NextTick();
+  for (auto _ : state) state.SetIterationTime(g_running->NextTick());
+  g_running->window->show();
+}
+BENCHMARK(BM_HiddenWindowTick)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(100);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  Running running;
+  g_running = &running;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  g_running = nullptr;
+  return 0;
+}
