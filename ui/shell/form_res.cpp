@@ -82,14 +82,14 @@ QString Name(const char* name) { return QString::fromLatin1(name); }
 TFormRes::TFormRes(qreal devicePixelRatio) : TFormRes(devicePixelRatio, FAGlobal()) {}
 
 TFormRes::TFormRes(qreal devicePixelRatio, const CFAGlobalVar& global)
-    : imgsType_(QSize(44, 22)),
+    : ratio_(devicePixelRatio > 0 ? devicePixelRatio
+             : qGuiApp != nullptr ? qGuiApp->devicePixelRatio()
+                                  : 1.0),
+      imgsType_(QSize(44, 22)),
       imgsNull_(QSize(16, 22)),
       imgsOvIcon_(QSize(16, 16)),
       imgsOvIconXP_(QSize(16, 16)) {
-  const qreal screens = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
-  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : screens;
-  AddPictures(ratio, global);
-  DrawImageLists(ratio);
+  AddPictures(ratio_, global);
   FindReplacementFiles(global);
   gInstance = this;
 }
@@ -206,7 +206,30 @@ void TFormRes::AddPictures(qreal ratio, const CFAGlobalVar& global) {
   }
 }
 
-void TFormRes::DrawImageLists(qreal ratio) {
+const TImageList& TFormRes::ImgsType() const {
+  DrawImageLists();
+  return imgsType_;
+}
+
+const TImageList& TFormRes::ImgsNull() const {
+  DrawImageLists();
+  return imgsNull_;
+}
+
+const TImageList& TFormRes::ImgsOvIcon() const {
+  DrawImageLists();
+  return imgsOvIcon_;
+}
+
+const TImageList& TFormRes::ImgsOvIconXP() const {
+  DrawImageLists();
+  return imgsOvIconXP_;
+}
+
+void TFormRes::DrawImageLists() const {
+  if (listsDrawn_) return;
+  listsDrawn_ = true;
+  const qreal ratio = ratio_;
   // Row picture index: bit 1 protected, bit 0 ad hoc.
   for (int index = 0; index < 4; ++index) {
     imgsType_.Add(ArtIcons::NetworkRow((index & 2) != 0, (index & 1) != 0, ratio));

@@ -44,10 +44,11 @@ class TFormRes {
   // Every picture name, in component order.
   const QStringList& PictureNames() const { return names_; }
 
-  const TImageList& ImgsType() const { return imgsType_; }
-  const TImageList& ImgsNull() const { return imgsNull_; }
-  const TImageList& ImgsOvIcon() const { return imgsOvIcon_; }
-  const TImageList& ImgsOvIconXP() const { return imgsOvIconXP_; }
+  // The image lists are drawn when one of them is first asked for.
+  const TImageList& ImgsType() const;
+  const TImageList& ImgsNull() const;
+  const TImageList& ImgsOvIcon() const;
+  const TImageList& ImgsOvIconXP() const;
 
   // A tray icon of the image list's look, drawn at every size a tray may ask for.
   QIcon TrayIcon(bool newerLook, int index) const;
@@ -65,7 +66,7 @@ class TFormRes {
   };
 
   void AddPictures(qreal devicePixelRatio, const CFAGlobalVar& global);
-  void DrawImageLists(qreal devicePixelRatio);
+  void DrawImageLists() const;
   void Add(const QString& name, std::function<QImage()> draw, QSize size = {});
   void FindReplacementFiles(const CFAGlobalVar& global);
 
@@ -73,8 +74,10 @@ class TFormRes {
   // Node-based, so a picture drawn later never moves one handed out before.
   std::unordered_map<QString, Entry, NameHash, std::equal_to<>> pictures_;
   mutable std::map<std::pair<bool, int>, QIcon> trayIcons_;  // drawn once each
-  TImageList imgsType_;
-  TImageList imgsNull_;
-  TImageList imgsOvIcon_;
-  TImageList imgsOvIconXP_;
+  qreal ratio_;
+  mutable bool listsDrawn_ = false;
+  mutable TImageList imgsType_;
+  mutable TImageList imgsNull_;
+  mutable TImageList imgsOvIcon_;
+  mutable TImageList imgsOvIconXP_;
 };
