@@ -120,7 +120,10 @@ range, keeps connection profiles with their security settings, connects the\n\
 adapter, shows the link and configures the adapter as an access point.")
 set(CPACK_DEBIAN_SIMULATOR_PACKAGE_NAME ${ORV_SIMULATOR_PACKAGE})
 set(CPACK_DEBIAN_SIMULATOR_PACKAGE_SECTION net)
-set(CPACK_DEBIAN_SIMULATOR_PACKAGE_DEPENDS "${ORV_UTILITY_PACKAGE} (= ${PROJECT_VERSION}-1)")
+# The simulated library loads libcrypto only when it derives a key, so the
+# package tools cannot find that dependency themselves.
+set(CPACK_DEBIAN_SIMULATOR_PACKAGE_DEPENDS
+    "${ORV_UTILITY_PACKAGE} (= ${PROJECT_VERSION}-1), libssl3 | libssl3t64")
 set(CPACK_COMPONENT_SIMULATOR_DESCRIPTION
     "simulated adapter for the Or-Vane wireless LAN utility\n\
 A simulated Or-Vane wireless USB adapter behind the adapter library's\n\

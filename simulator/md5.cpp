@@ -1,15 +1,13 @@
 #include "simulator/md5.h"
 
-#include "simulator/sha1.h"
-
-#include <openssl/evp.h>
+#include "simulator/libcrypto.h"
 
 namespace orvsim {
 
 Md5Digest Md5Of(std::span<const uint8_t> data) {
-  UseLibcrypto();
+  const Libcrypto& crypto = Crypto();
   Md5Digest digest{};
-  EVP_Digest(data.data(), data.size(), digest.data(), nullptr, EVP_md5(), nullptr);
+  crypto.digest(data.data(), data.size(), digest.data(), nullptr, crypto.md5(), nullptr);
   return digest;
 }
 

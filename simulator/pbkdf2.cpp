@@ -1,9 +1,8 @@
 #include "simulator/pbkdf2.h"
 
-#include <openssl/evp.h>
-#include <openssl/hmac.h>
-
 #include <stdexcept>
+
+#include "simulator/libcrypto.h"
 
 namespace orvsim {
 
@@ -17,19 +16,18 @@ Sha1Digest HmacSha1::Mac(std::string_view message) const {
 }
 
 Sha1Digest HmacSha1::Mac(std::span<const uint8_t> message) const {
-  UseLibcrypto();
+  const Libcrypto& crypto = Crypto();
   Sha1Digest digest{};
-  HMAC(EVP_sha1(), key_.data(), static_cast<int>(key_.size()), message.data(), message.size(),
-       digest.data(), nullptr);
+  crypto.hmac(crypto.sha1(), key_.data(), static_cast<int>(key_.size()), message.data(),
+              message.size(), digest.data(), nullptr);
   return digest;
 }
 
 void Pbkdf2HmacSha1(std::string_view password, std::span<const uint8_t> salt, int iterations,
                     std::span<uint8_t> out) {
-  UseLibcrypto();
-  if (PKCS5_PBKDF2_HMAC_SHA1(password.data(), static_cast<int>(password.size()), salt.data(),
-                             static_cast<int>(salt.size()), iterations,
-                             static_cast<int>(out.size()), out.data()) != 1) {
+  if (Crypto().pbkdf2HmacSha1(password.data(), static_cast<int>(password.size()), salt.data(),
+                              static_cast<int>(salt.size()), iterations,
+                              static_cast<int>(out.size()), out.data()) != 1) {
     throw std::runtime_error("PBKDF2 failed");
   }
 }

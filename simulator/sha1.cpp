@@ -1,43 +1,37 @@
 #include "simulator/sha1.h"
 
-#include <openssl/crypto.h>
-#include <openssl/evp.h>
-
 #include <stdexcept>
+
+#include "simulator/libcrypto.h"
 
 namespace orvsim {
 
-void UseLibcrypto() {
-  static const bool initialised = OPENSSL_init_crypto(OPENSSL_INIT_NO_ATEXIT, nullptr) == 1;
-  if (!initialised) throw std::runtime_error("libcrypto is not available");
-}
+void Sha1::ContextFree::operator()(evp_md_ctx_st* context) const { Crypto().freeContext(context); }
 
-void Sha1::ContextFree::operator()(evp_md_ctx_st* context) const { EVP_MD_CTX_free(context); }
-
-Sha1::Sha1() : context_((UseLibcrypto(), EVP_MD_CTX_new())) {
-  if (!context_ || EVP_DigestInit_ex(context_.get(), EVP_sha1(), nullptr) != 1) {
+Sha1::Sha1() : context_(Crypto().newContext()) {
+  if (!context_ || Crypto().digestInit(context_.get(), Crypto().sha1(), nullptr) != 1) {
     throw std::runtime_error("SHA-1 is not available");
   }
 }
 
 void Sha1::Update(std::string_view text) {
-  EVP_DigestUpdate(context_.get(), text.data(), text.size());
+  Crypto().digestUpdate(context_.get(), text.data(), text.size());
 }
 
 void Sha1::Update(std::span<const uint8_t> data) {
-  EVP_DigestUpdate(context_.get(), data.data(), data.size());
+  Crypto().digestUpdate(context_.get(), data.data(), data.size());
 }
 
 Sha1Digest Sha1::Final() {
   Sha1Digest digest{};
-  EVP_DigestFinal_ex(context_.get(), digest.data(), nullptr);
+  Crypto().digestFinal(context_.get(), digest.data(), nullptr);
   return digest;
 }
 
 Sha1Digest Sha1Of(std::string_view text) {
-  UseLibcrypto();
+  const Libcrypto& crypto = Crypto();
   Sha1Digest digest{};
-  EVP_Digest(text.data(), text.size(), digest.data(), nullptr, EVP_sha1(), nullptr);
+  crypto.digest(text.data(), text.size(), digest.data(), nullptr, crypto.sha1(), nullptr);
   return digest;
 }
 

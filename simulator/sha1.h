@@ -29,9 +29,4 @@ class Sha1 {
 
 Sha1Digest Sha1Of(std::string_view text);
 
-// Called before every use of libcrypto. A library inside another program must
-// not let libcrypto tear itself down at exit: the key thread may still be
-// deriving while the exit handlers run.
-void UseLibcrypto();
-
 }  // namespace orvsim
