@@ -41,7 +41,7 @@ Libcrypto Load() {
   Resolve(library, "EVP_md5", crypto.md5);
   Resolve(library, "HMAC", crypto.hmac);
   Resolve(library, "PKCS5_PBKDF2_HMAC_SHA1", crypto.pbkdf2HmacSha1);
-  // Hashes may be under way on other threads while the host unloads us.
+  // The functions are used for the rest of the process: libcrypto stays mapped.
   library.Abandon();
   return crypto;
 }
