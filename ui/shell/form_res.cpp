@@ -229,14 +229,13 @@ const TImageList& TFormRes::ImgsOvIconXP() const {
 void TFormRes::DrawImageLists() const {
   if (listsDrawn_) return;
   listsDrawn_ = true;
-  const qreal ratio = ratio_;
   // Row picture index: bit 1 protected, bit 0 ad hoc.
   for (int index = 0; index < 4; ++index) {
-    imgsType_.Add(ArtIcons::NetworkRow((index & 2) != 0, (index & 1) != 0, ratio));
+    imgsType_.Add(ArtIcons::NetworkRow((index & 2) != 0, (index & 1) != 0, ratio_));
   }
   for (int state = 0; state < ArtIcons::kTrayStateCount; ++state) {
-    imgsOvIcon_.Add(ArtIcons::Tray(false, state, 16, ratio));
-    imgsOvIconXP_.Add(ArtIcons::Tray(true, state, 16, ratio));
+    imgsOvIcon_.Add(ArtIcons::Tray(false, state, 16, ratio_));
+    imgsOvIconXP_.Add(ArtIcons::Tray(true, state, 16, ratio_));
   }
 }
 
