@@ -1,5 +1,6 @@
 #include "ui/controls/paint_panel.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <utility>
 
@@ -18,6 +19,7 @@ void TPaintPanel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     return;
   }
+  paintedRect_ = event->rect();
   QPainter canvas(this);
   onPaint_(*this, canvas);
 }

@@ -17,10 +17,13 @@ class TPaintPanel : public QFrame {
   // While a handler is set, it paints the panel instead of the panel itself.
   void SetOnPaint(PaintHandler handler);
   bool HasOnPaint() const { return static_cast<bool>(onPaint_); }
+  // While the handler runs: the part of the panel being painted.
+  const QRect& PaintedRect() const { return paintedRect_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   PaintHandler onPaint_;
+  QRect paintedRect_;
 };

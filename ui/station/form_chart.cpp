@@ -103,10 +103,10 @@ TFormChart::TFormChart(QWidget* parent)
   txGraph_ = std::make_unique<RateGraph>(picture);
   rxGraph_ = std::make_unique<RateGraph>(picture);
   pBoxTx_->SetOnPaint([this](TPaintPanel& box, QPainter& canvas) {
-    PaintGraph(canvas, box.rect(), txGraph_->Picture());
+    PaintGraph(canvas, box.rect(), box.PaintedRect(), txGraph_->Picture());
   });
   pBoxRx_->SetOnPaint([this](TPaintPanel& box, QPainter& canvas) {
-    PaintGraph(canvas, box.rect(), rxGraph_->Picture());
+    PaintGraph(canvas, box.rect(), box.PaintedRect(), rxGraph_->Picture());
   });
   Reset();
 }
@@ -191,20 +191,31 @@ void TFormChart::ShowRate(QLineEdit& edit, double kbps) {
 }
 
 void TFormChart::RepaintGraphs() {
-  pBoxTx_->update();
-  pBoxRx_->update();
+  // The frames stay as they are: only what lies inside them changes.
+  pBoxTx_->update(GraphArea(pBoxTx_->rect()));
+  pBoxRx_->update(GraphArea(pBoxRx_->rect()));
 }
 
-void TFormChart::PaintGraph(QPainter& canvas, const QRect& box, const QImage& picture) {
-  // A two-pixel sunken frame: shadow above and left, light below and right.
+QRect TFormChart::GraphArea(const QRect& box) { return box.adjusted(2, 2, -2, -2); }
+
+void TFormChart::PaintGraph(QPainter& canvas, const QRect& box, const QRect& painted,
+                            const QImage& picture) {
+  const QRect inside = GraphArea(box);
+  const QPoint at(box.left() + (box.width() - picture.width()) / 2,
+                  box.top() + (box.height() - picture.height()) / 2);
+  if (inside.contains(painted) && QRect(at, picture.size()).contains(painted)) {
+    canvas.drawImage(at, picture);
+    return;
+  }
+  // A two-pixel sunken frame on the box's edges: shadow above and left,
+  // light below and right.
   const QColor outerShadow(128, 146, 164);
   const QColor innerShadow(52, 64, 78);
   const QColor outerLight(Qt::white);
   const QColor innerLight(214, 224, 233);
-  const QRect outer = box.adjusted(0, 0, -1, -1);
-  const QRect inner = outer.adjusted(1, 1, -1, -1);
+  const QRect inner = box.adjusted(1, 1, -1, -1);
   for (const auto& [rect, shadow, light] :
-       {std::tuple{outer, outerShadow, outerLight}, std::tuple{inner, innerShadow, innerLight}}) {
+       {std::tuple{box, outerShadow, outerLight}, std::tuple{inner, innerShadow, innerLight}}) {
     canvas.setPen(shadow);
     canvas.drawLine(rect.topLeft(), rect.topRight());
     canvas.drawLine(rect.topLeft(), rect.bottomLeft());
@@ -212,10 +223,7 @@ void TFormChart::PaintGraph(QPainter& canvas, const QRect& box, const QImage& pi
     canvas.drawLine(rect.bottomLeft(), rect.bottomRight());
     canvas.drawLine(rect.topRight(), rect.bottomRight());
   }
-  const QRect inside = box.adjusted(2, 2, -2, -2);
   canvas.fillRect(inside, QColor::fromRgb(RateGraph::kGround));
-  const QPoint at(box.left() + (box.width() - picture.width()) / 2,
-                  box.top() + (box.height() - picture.height()) / 2);
   canvas.drawImage(at, picture);
 }
 
@@ -245,6 +253,9 @@ TPaintPanel* TFormChart::NewGraphBox(const char* name, const QRect& bounds) {
   auto* box = new TPaintPanel(this);
   box->setObjectName(QString::fromLatin1(name));
   box->setGeometry(bounds);
+  // The frame and the graph cover the whole box.
+  box->setAutoFillBackground(false);
+  box->setAttribute(Qt::WA_OpaquePaintEvent);
   return box;
 }
 

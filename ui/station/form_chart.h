@@ -57,7 +57,9 @@ class TFormChart : public TFormBase {
   void AddSample();
   void ShowRate(QLineEdit& edit, double kbps);
   void RepaintGraphs();
-  static void PaintGraph(QPainter& canvas, const QRect& box, const QImage& picture);
+  static QRect GraphArea(const QRect& box);
+  static void PaintGraph(QPainter& canvas, const QRect& box, const QRect& painted,
+                         const QImage& picture);
 
   TImage* imgBG_;
   TEllipsisLabel* lbDataRate_;

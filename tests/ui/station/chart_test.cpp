@@ -3,6 +3,7 @@
 // own counters.
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 #include "core/notifier.h"
@@ -202,6 +203,32 @@ class ChartTest : public QObject {
     QCOMPARE(c.window.RxGraph().Samples().size(), std::size_t{2});
     QCOMPARE(c.window.RxGraph().Samples().back().height, 1);
     QCOMPARE(c.Rx(), QStringLiteral("0"));
+  }
+
+  void aNewSampleRepaintsTheGraphWithinItsFrame() {
+    Chart c;
+    c.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&c.window));
+    WLANStatus s = FakeLinkAdapter::Associated();
+    QVERIFY(c.Tick(s));
+    s.RxBytes += 256000;
+    QVERIFY(c.Tick(s));
+    const auto* box = UiTest::FindChild<TPaintPanel>(c.window, "PBoxRx");
+    const QRect inside(box->mapTo(&c.window, QPoint(2, 2)), box->size() - QSize(4, 4));
+    const auto onScreen = [&] {
+      return c.window.screen()
+          ->grabWindow(c.window.winId())
+          .toImage()
+          .convertToFormat(QImage::Format_RGB32);
+    };
+    QTRY_COMPARE(onScreen().copy(inside), c.window.RxGraph().Picture());
+    const QImage shown = onScreen();
+    // The frame around it stays: shadow above and to the left, light below and to the right.
+    const QRect outer(box->mapTo(&c.window, QPoint(0, 0)), box->size());
+    QCOMPARE(shown.pixel(outer.topLeft() + QPoint(5, 0)), qRgb(128, 146, 164));
+    QCOMPARE(shown.pixel(outer.topLeft() + QPoint(5, 1)), qRgb(52, 64, 78));
+    QCOMPARE(shown.pixel(outer.bottomLeft() + QPoint(5, 0)), qRgb(255, 255, 255));
+    QCOMPARE(shown.pixel(outer.bottomLeft() + QPoint(5, -1)), qRgb(214, 224, 233));
   }
 
   void aStationConnectOrADetachStartsAfresh() {
