@@ -4,6 +4,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 RateGraph::RateGraph(QSize pictureSize)
     : grid_(pictureSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32),
@@ -18,7 +19,16 @@ RateGraph::RateGraph(QSize pictureSize)
 
 void RateGraph::Reset() {
   samples_.clear();
-  picture_ = grid_;
+  ClearPicture();
+}
+
+void RateGraph::ClearPicture() {
+  // Into the picture's own pixels: a fresh copy per status would allocate anew each time.
+  if (picture_.size() != grid_.size() || picture_.format() != grid_.format()) {
+    picture_ = grid_.copy();
+    return;
+  }
+  std::memcpy(picture_.bits(), grid_.constBits(), static_cast<std::size_t>(grid_.sizeInBytes()));
 }
 
 int RateGraph::HeightOf(double kbps, int quarter, int pictureHeight) {
@@ -38,7 +48,7 @@ void RateGraph::Append(uint64_t elapsedMs, double kbps) {
 }
 
 void RateGraph::Redraw() {
-  picture_ = grid_;
+  ClearPicture();
   if (samples_.empty()) return;
   QPolygon points;
   points.reserve(static_cast<int>(samples_.size()));

@@ -40,6 +40,8 @@ class RateGraph {
   static constexpr QRgb kGridLine = 0xFFC8FDC5;  // RGB(200, 253, 197)
 
  private:
+  void ClearPicture();
+
   QImage grid_;
   QImage picture_;
   int quarter_;
