@@ -299,6 +299,7 @@ void TFrameLinkInfo::Refresh() {
 }
 
 void TFrameLinkInfo::ShowBlank() {
+  linkShown_ = false;
   for (int i = 0; i < kValueCount; ++i) SetValue(static_cast<Value>(i), QString());
   ShowMeter(0, 0);
   ShowMeter(1, 0);
@@ -323,33 +324,55 @@ QString TFrameLinkInfo::AuthenticationText(const WLANStatus& status) const {
 }
 
 void TFrameLinkInfo::ShowLinkValues(const WLANStatus& status) {
-  if (profileKnown_) {
-    const std::string_view name = TextOf(applied_.ProfileName);
-    SetValue(kProfName, name == kEditingProfileName ? QString() : Local(name));
-    SetValue(kSecurity, Local(EncryptionText(applied_.EncryptionMethod, FAGlobal())));
-  } else {
-    SetValue(kSecurity, Local(EncryptionText(status.SecurityMode, FAGlobal())));
+  // From one status to the next most of it stays the same: only what changed
+  // is put into words again.
+  const WLANStatus* was = linkShown_ ? &lastShown_ : nullptr;
+  const auto changed = [&status, was](auto field) {
+    return was == nullptr || status.*field != was->*field;
+  };
+  if (changed(&WLANStatus::SecurityMode) || changed(&WLANStatus::AuthenticationMode)) {
+    if (profileKnown_) {
+      const std::string_view name = TextOf(applied_.ProfileName);
+      SetValue(kProfName, name == kEditingProfileName ? QString() : Local(name));
+      SetValue(kSecurity, Local(EncryptionText(applied_.EncryptionMethod, FAGlobal())));
+    } else {
+      SetValue(kSecurity, Local(EncryptionText(status.SecurityMode, FAGlobal())));
+    }
+    SetValue(kAuthen, AuthenticationText(status));
   }
-  SetValue(kAuthen, AuthenticationText(status));
-
-  const auto ssidLength = static_cast<std::size_t>(std::clamp<int32_t>(status.SsidLength, 0, 32));
-  SetValue(kSSID, SsidDisplayText(
-                      std::string_view(reinterpret_cast<const char*>(status.Ssid), ssidLength)));
-  SetValue(kMAC, MacText(status.Bssid));
-  SetValue(kNetType, Local(NetworkModeText(status.NetworkType, FAGlobal())));
-  SetValue(kTxRate, Local(RateText(status.TxRate, FAGlobal())));
-  const WLLibrary& library = WLLib();
-  const int32_t channel =
-      library.IsLoaded() ? library.Api().ORVWL_FrequencyToChannel(status.Frequency) : 0;
-  SetValue(kChannel, QString::number(channel));
-  const std::string radio = RadioText(status.Radio, FAGlobal());
-  if (!radio.empty()) SetValue(kNetMode, Local(radio));
-  SetValue(kTrans, QString::number(status.TxPackets));
-  SetValue(kRecv, QString::number(status.RxPackets));
-  SetValue(kLinkQuality,
-           QString::number(status.LinkQuality) + QLatin1Char(' ') + DisplayText(kStrdBm));
+  if (changed(&WLANStatus::SsidLength) ||
+      std::memcmp(status.Ssid, was->Ssid, sizeof status.Ssid) != 0) {
+    const auto ssidLength = static_cast<std::size_t>(std::clamp<int32_t>(status.SsidLength, 0, 32));
+    SetValue(kSSID, SsidDisplayText(
+                        std::string_view(reinterpret_cast<const char*>(status.Ssid), ssidLength)));
+  }
+  if (was == nullptr || std::memcmp(status.Bssid, was->Bssid, sizeof status.Bssid) != 0) {
+    SetValue(kMAC, MacText(status.Bssid));
+  }
+  if (changed(&WLANStatus::NetworkType)) {
+    SetValue(kNetType, Local(NetworkModeText(status.NetworkType, FAGlobal())));
+  }
+  if (changed(&WLANStatus::TxRate)) SetValue(kTxRate, Local(RateText(status.TxRate, FAGlobal())));
+  if (changed(&WLANStatus::Frequency)) {
+    const WLLibrary& library = WLLib();
+    const int32_t channel =
+        library.IsLoaded() ? library.Api().ORVWL_FrequencyToChannel(status.Frequency) : 0;
+    SetValue(kChannel, QString::number(channel));
+  }
+  if (changed(&WLANStatus::Radio)) {
+    const std::string radio = RadioText(status.Radio, FAGlobal());
+    if (!radio.empty()) SetValue(kNetMode, Local(radio));
+  }
+  if (changed(&WLANStatus::TxPackets)) SetValue(kTrans, QString::number(status.TxPackets));
+  if (changed(&WLANStatus::RxPackets)) SetValue(kRecv, QString::number(status.RxPackets));
+  if (changed(&WLANStatus::LinkQuality)) {
+    SetValue(kLinkQuality,
+             QString::number(status.LinkQuality) + QLatin1Char(' ') + DisplayText(kStrdBm));
+  }
   ShowMeter(0, MeterBars(status.Signal));
   ShowMeter(1, MeterBars(status.LinkQuality));
+  lastShown_ = status;
+  linkShown_ = true;
 }
 
 void TFrameLinkInfo::ShowIPAddress(const NetworkInfo& info) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "adapter/wl_records.h"
 #include "model/wl_profile.h"
 #include "ui/shell/property_page_frame.h"
 #include "ui/station/traffic_rate.h"
@@ -92,6 +93,9 @@ class TFrameLinkInfo : public TPropertyPageFrame {
   bool profileKnown_ = false;
   WLProfile applied_{};
   uint64_t lastTick_ = 0;
+  // The status the link values were last taken from, unless blanked since.
+  WLANStatus lastShown_{};
+  bool linkShown_ = false;
   uint64_t lastRxBytes_ = 0;
   uint64_t lastTxBytes_ = 0;
   TickSource ticks_ = SystemTickMs;
