@@ -41,6 +41,11 @@ Libcrypto Load() {
   Resolve(library, "EVP_md5", crypto.md5);
   Resolve(library, "HMAC", crypto.hmac);
   Resolve(library, "PKCS5_PBKDF2_HMAC_SHA1", crypto.pbkdf2HmacSha1);
+  // libcrypto sets itself up lazily (its configuration, its providers), which
+  // may load modules too: one small derivation has that happen on this thread.
+  const unsigned char salt = 0;
+  unsigned char key[20];
+  crypto.pbkdf2HmacSha1("x", 1, &salt, 1, 1, sizeof key, key);
   // The functions are used for the rest of the process: libcrypto stays mapped.
   library.Abandon();
   return crypto;

@@ -1,5 +1,9 @@
 #include "simulator/psk_deriver.h"
 
+#include <exception>
+
+#include "simulator/libcrypto.h"
+
 namespace orvsim {
 
 PskDeriver::~PskDeriver() {
@@ -15,6 +19,10 @@ std::optional<Psk> PskDeriver::Find(std::string_view passphrase, std::string_vie
   std::lock_guard lock(mutex_);
   Key key{std::string(passphrase), std::string(ssid)};
   if (const auto it = keys_.find(key); it != keys_.end()) return it->second;
+  // libcrypto is loaded here, never on the worker: a worker inside dlopen waits
+  // for the loader's lock, which a dlclose of this library holds while its
+  // destructors wait for the worker. A missing libcrypto fails this call.
+  Crypto();
   if (keys_.size() >= kMaxKept && queue_.empty()) keys_.clear();
   keys_.emplace(key, std::nullopt);
   queue_.push_back(std::move(key));
@@ -31,9 +39,18 @@ void PskDeriver::Run() {
     const Key key = queue_.front();
     queue_.pop_front();
     lock.unlock();
-    const Psk psk = WpaPsk(key.first, key.second);
+    std::optional<Psk> psk;
+    try {
+      psk = WpaPsk(key.first, key.second);
+    } catch (const std::exception&) {
+      // Forgotten rather than kept as queued, so that the next ask tries again.
+    }
     lock.lock();
-    keys_[key] = psk;
+    if (psk) {
+      keys_[key] = psk;
+    } else {
+      keys_.erase(key);
+    }
   }
 }
 

@@ -164,6 +164,16 @@ TEST(SoftApTest, AWpa2AccessPointNeedsAUsableKey) {
   EXPECT_EQ(sim.Apply(Wpa2AccessPoint("12345678")), 1);
 }
 
+// Starting a protected access point sets the key thread to work; unloading the
+// library at once must wait for it, not deadlock with it. Every load is a fresh
+// copy of the library, so every pass starts a key thread anew.
+TEST(SoftApTest, TheLibraryUnloadsWhileItsKeyThreadStarts) {
+  for (int pass = 0; pass < 40; ++pass) {
+    SimLibrary sim(SimLibrary::ManualClock(kQuickStations));
+    ASSERT_EQ(sim.Apply(Wpa2AccessPoint(kStationsKey)), 1);
+  }
+}
+
 TEST(SoftApTest, ChannelsTheDomainRefusesAnAccessPointAreRefused) {
   SimLibrary sim;
   ASSERT_EQ(sim.Apply(StationProfile("OrvOpen")), 1);
