@@ -7,7 +7,10 @@ start_virtual_display() {
     # displays that come and go on the same machine.
     number=$((200 + RANDOM % 700))
     [ -e "/tmp/.X${number}-lock" ] && continue
-    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    # -noreset: otherwise the server resets whenever its last client leaves
+    # (the readiness probe below is one), and a client that connects during
+    # that reset can fail to connect.
+    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     virtual_display_pid=$!
     for _ in $(seq 100); do
       kill -0 "$virtual_display_pid" 2>/dev/null || break

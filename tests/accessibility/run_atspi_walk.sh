@@ -40,4 +40,9 @@ export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 bus_pid=$!
 "$work/orvane-wlan" /UI >"$work/app.log" 2>&1 &
 app_pid=$!
-/usr/bin/python3 "$here/atspi_walk.py" "$title" "$strings" "$title"
+# On failure the utility's own output tells why, before the scratch folder goes.
+/usr/bin/python3 "$here/atspi_walk.py" "$title" "$strings" "$title" || {
+  echo "output of the utility:" >&2
+  cat "$work/app.log" >&2
+  exit 1
+}
