@@ -103,10 +103,10 @@ TFormChart::TFormChart(QWidget* parent)
   txGraph_ = std::make_unique<RateGraph>(picture);
   rxGraph_ = std::make_unique<RateGraph>(picture);
   pBoxTx_->SetOnPaint([this](TPaintPanel& box, QPainter& canvas) {
-    PaintGraph(canvas, box.rect(), box.PaintedRect(), txGraph_->Picture());
+    PaintGraph(canvas, box.rect(), box.PaintedRect(), *txGraph_);
   });
   pBoxRx_->SetOnPaint([this](TPaintPanel& box, QPainter& canvas) {
-    PaintGraph(canvas, box.rect(), box.PaintedRect(), rxGraph_->Picture());
+    PaintGraph(canvas, box.rect(), box.PaintedRect(), *rxGraph_);
   });
   Reset();
 }
@@ -181,8 +181,6 @@ void TFormChart::AddSample() {
   if (elapsed == 0) return;
   txGraph_->Append(elapsed, tx);
   rxGraph_->Append(elapsed, rx);
-  txGraph_->Redraw();
-  rxGraph_->Redraw();
   RepaintGraphs();
 }
 
@@ -199,12 +197,13 @@ void TFormChart::RepaintGraphs() {
 QRect TFormChart::GraphArea(const QRect& box) { return box.adjusted(2, 2, -2, -2); }
 
 void TFormChart::PaintGraph(QPainter& canvas, const QRect& box, const QRect& painted,
-                            const QImage& picture) {
+                            const RateGraph& graph) {
   const QRect inside = GraphArea(box);
+  const QSize picture = graph.PictureSize();
   const QPoint at(box.left() + (box.width() - picture.width()) / 2,
                   box.top() + (box.height() - picture.height()) / 2);
-  if (inside.contains(painted) && QRect(at, picture.size()).contains(painted)) {
-    canvas.drawImage(at, picture);
+  if (inside.contains(painted) && QRect(at, picture).contains(painted)) {
+    graph.Paint(canvas, at);
     return;
   }
   // A two-pixel sunken frame on the box's edges: shadow above and left,
@@ -224,7 +223,7 @@ void TFormChart::PaintGraph(QPainter& canvas, const QRect& box, const QRect& pai
     canvas.drawLine(rect.topRight(), rect.bottomRight());
   }
   canvas.fillRect(inside, QColor::fromRgb(RateGraph::kGround));
-  canvas.drawImage(at, picture);
+  graph.Paint(canvas, at);
 }
 
 TEllipsisLabel* TFormChart::NewLabel(const char* name, const char* designText,

@@ -59,7 +59,7 @@ class TFormChart : public TFormBase {
   void RepaintGraphs();
   static QRect GraphArea(const QRect& box);
   static void PaintGraph(QPainter& canvas, const QRect& box, const QRect& painted,
-                         const QImage& picture);
+                         const RateGraph& graph);
 
   TImage* imgBG_;
   TEllipsisLabel* lbDataRate_;

@@ -84,7 +84,6 @@ class ChartTest : public QObject {
     QFETCH(int, height);
     RateGraph graph(kDesignPicture);
     graph.Append(2000, kbps);
-    graph.Redraw();
     QCOMPARE(graph.Samples().back(), (RateGraph::Sample{2, height}));
     // The one point stands at the right edge.
     QVERIFY(White(graph.Picture(), 185, 72 - height));
@@ -96,7 +95,6 @@ class ChartTest : public QObject {
     graph.Append(2000, 10);
     graph.Append(2000, 1000);
     graph.Append(2000, 10);
-    graph.Redraw();
     const QImage& picture = graph.Picture();
     QVERIFY(White(picture, 185, 54));
     QVERIFY(White(picture, 181, 18));
@@ -114,7 +112,6 @@ class ChartTest : public QObject {
     graph.Append(0, 10000);  // no time: no sample
     QCOMPARE(graph.Samples().size(), std::size_t{2});
     QCOMPARE(graph.Samples().back(), (RateGraph::Sample{0, 54}));
-    graph.Redraw();
     QVERIFY(White(graph.Picture(), 185, 18));
     QVERIFY(White(graph.Picture(), 185, 54));
     QVERIFY(!White(graph.Picture(), 184, 54));
@@ -125,12 +122,40 @@ class ChartTest : public QObject {
     for (int i = 0; i < 500; ++i) graph.Append(2000, i);
     QCOMPARE(graph.Samples().size(), std::size_t{187});
     QCOMPARE(graph.Samples().back().height, RateGraph::HeightOf(499, 18, 72));
-    graph.Redraw();
     // 47 samples four pixels apart fill the width; the older ones lie past the left edge.
     QVERIFY(White(graph.Picture(), 1, 72 - RateGraph::HeightOf(453, 18, 72)));
     graph.Reset();
     QVERIFY(graph.Samples().empty());
     QCOMPARE(graph.Picture(), graph.Grid());
+  }
+
+  // The picture scrolls and gains one line per sample; after every append it
+  // must equal the samples drawn afresh, through gaps, pauses and dropped samples.
+  void scrolledPictureMatchesTheSamplesDrawnAfresh_data() {
+    QTest::addColumn<QList<qint64>>("intervals");
+    QTest::addColumn<QList<double>>("rates");
+    QTest::newRow("two seconds") << QList<qint64>{2000} << QList<double>{5, 9000, 40, 1, 700, 3};
+    QTest::newRow("uneven") << QList<qint64>{1000, 3000, 2500, 700, 9000}
+                            << QList<double>{12, 0.5, 60000, 333, 8, 2500, 77};
+    // Samples that share a place stay long enough to be dropped while in view.
+    QList<double> oneLow(250, 150.0);
+    oneLow[0] = 1;
+    QTest::newRow("under a second") << QList<qint64>{300} << oneLow;
+    QTest::newRow("mostly under a second")
+        << QList<qint64>{400, 400, 400, 400, 400, 400, 400, 400, 400, 1200} << oneLow;
+    QTest::newRow("long pauses") << QList<qint64>{2000, 95000, 2000, 4000000000000}
+                                 << QList<double>{50, 5000, 7};
+  }
+  void scrolledPictureMatchesTheSamplesDrawnAfresh() {
+    QFETCH(QList<qint64>, intervals);
+    QFETCH(QList<double>, rates);
+    RateGraph graph(kDesignPicture);
+    for (int i = 0; i < 600; ++i) {
+      graph.Append(static_cast<uint64_t>(intervals[i % intervals.size()]), rates[i % rates.size()]);
+      if (graph.Picture() != RateGraph::Drawn(graph.Grid(), graph.Samples())) {
+        QFAIL(qPrintable(QStringLiteral("differs after sample %1").arg(i)));
+      }
+    }
   }
 
   void windowIsLaidOutAsDesigned() {
