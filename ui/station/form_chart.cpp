@@ -10,6 +10,7 @@
 #include "model/wl_enums.h"
 #include "ui/controls/ellipsis_label.h"
 #include "ui/controls/paint_panel.h"
+#include "ui/controls/panel_cache_style.h"
 #include "ui/controls/triface_btn.h"
 #include "ui/shell/art_kit.h"
 #include "ui/shell/control_texts.h"
@@ -245,6 +246,9 @@ QLineEdit* TFormChart::NewRateEdit(const char* name, const QRect& bounds) {
   edit->setReadOnly(true);
   edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   edit->setFont(ArtKit::PixelFont(12));
+  auto* style = new TPanelCacheStyle;
+  style->setParent(edit);
+  edit->setStyle(style);
   return edit;
 }
 
