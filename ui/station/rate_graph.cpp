@@ -156,8 +156,9 @@ QImage RateGraph::Drawn(const QImage& grid, const std::deque<Sample>& samples) {
 void RateGraph::Paint(QPainter& canvas, QPoint at) const {
   const int right = ring_.width() - start_;
   canvas.drawImage(at, ring_, QRect(start_, 0, right, ring_.height()));
-  if (start_ > 0)
+  if (start_ > 0) {
     canvas.drawImage(at + QPoint(right, 0), ring_, QRect(0, 0, start_, ring_.height()));
+  }
 }
 
 QImage RateGraph::Picture() const {
