@@ -14,10 +14,21 @@ start_virtual_display
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 status_kb() { awk -v key="$2:" '$1 == key { print $2 }' "/proc/$1/status"; }
 
+# The utility also has windows that are never mapped under the same title, so
+# every window of that title is asked whether it is viewable.
+window_shown() {
+  local id
+  for id in $(xwininfo -root -tree 2>/dev/null |
+                awk -v name="\"$title\":" 'index($0, name) { print $1 }'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && return 0
+  done
+  return 1
+}
+
 "$work/orvane-wlan" /UI &
 app=$!
 sleep 0.05
-until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
+until window_shown; do
   kill -0 "$app" || { echo "the utility ended before its window showed" >&2; exit 1; }
   sleep 0.05
 done

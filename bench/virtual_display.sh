@@ -38,6 +38,10 @@ stop_virtual_display() {
 # own, with its own runtime and simulator homes: sets bin, title and work.
 prepare_program_folder() {
   bin=$(realpath "$1")
+  if [ ! -x "$bin/orvane-wlan" ]; then
+    echo "no orvane-wlan in $1: give the build's bin folder" >&2
+    return 1
+  fi
   title=$(sed -n 's/^AppTitle=\(.*\)\r\?$/\1/p' "$bin/orvane-wlan.ini" | tr -d '\r')
   title=${title:-orvane-wlan}
   work=$(mktemp -d)
